@@ -619,6 +619,8 @@ struct BITMAPINFO {
 #define TRANSPARENT 1
 #define OPAQUE 2
 
+#define CLR_INVALID 0xFFFFFFFF
+
 #define COLORONCOLOR 3
 #define HALFTONE 4
 

@@ -60,6 +60,10 @@ struct GdiObject {
   virtual ~GdiObject() = default;
   GdiKind kind;
   bool stock = false;  // stock objects ignore DeleteObject
+  // How many DCs have it selected. DeleteObject of a selected object only
+  // marks it; the last deselection frees it.
+  int selections = 0;
+  bool deletePending = false;
 };
 
 struct Brush : GdiObject {
@@ -78,6 +82,7 @@ struct Pen : GdiObject {
 struct Font : GdiObject {
   Font() : GdiObject(GdiKind::Font) {}
   int pixelHeight = 12;  // the em box in pixels
+  bool bold = false;
 };
 
 struct Bitmap : GdiObject {
@@ -94,7 +99,15 @@ struct RegionObject : GdiObject {
 // (with an origin and a clip for the window's visible part) or a memory
 // bitmap. Logical (0,0) is at `origin` in surface pixels; `clip` is in
 // surface pixels.
+// Null selections stand for the platform's defaults (WHITE_BRUSH, BLACK_PEN,
+// SYSTEM_FONT). Destroying a DC deselects what it holds, so a DC must not be
+// copied.
 struct DeviceContext {
+  DeviceContext() = default;
+  DeviceContext(const DeviceContext&) = delete;
+  DeviceContext& operator=(const DeviceContext&) = delete;
+  ~DeviceContext();
+
   Surface* surface = nullptr;
   POINT origin{0, 0};
   Region clip;
@@ -121,5 +134,8 @@ inline HGDIOBJ ToHandle(GdiObject* o) { return reinterpret_cast<HGDIOBJ>(o); }
 void FillDeviceRect(DeviceContext& dc, const RECT& logical, uint32_t pixel);
 // Sets one logical pixel if it lies inside the clip.
 void PutPixel(DeviceContext& dc, int x, int y, uint32_t pixel);
+
+// The default GUI font made bold, for window captions. Owned by the layer.
+HFONT CaptionFont();
 
 }  // namespace lw
