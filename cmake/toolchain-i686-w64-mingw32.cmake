@@ -1,0 +1,4 @@
+# Cross-compiling for i686-w64-mingw32 with Debian's mingw-w64 toolchain.
+set(LANXIU_TRIPLE i686-w64-mingw32)
+set(CMAKE_SYSTEM_PROCESSOR x86)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
