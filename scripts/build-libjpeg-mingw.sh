@@ -15,7 +15,6 @@ triples=("$@")
 # Only the decoder's library: no TurboJPEG API, no DLL, and no SIMD (it needs
 # an assembler and makes the exe bigger; the banner is decoded once).
 cmake_options=(
-  -G Ninja
   -Wno-dev
   -DCMAKE_BUILD_TYPE=MinSizeRel
   -DENABLE_SHARED=OFF
@@ -29,12 +28,16 @@ cmake_options=(
 # The C runtime's own printf and scanf (msvcrt.dll) instead of the static
 # replacements that would add tens of kilobytes, and no JPEGMEM variable read.
 c_flags="-Os -ffunction-sections -fdata-sections -D__USE_MINGW_ANSI_STDIO=0 -DNO_GETENV"
+# 32-bit C code needs no unwind tables (C++ exceptions never cross libjpeg, and
+# longjmp there walks the SEH chain, not tables); on 64-bit longjmp unwinds
+# through them, so they stay.
+declare -A triple_c_flags=([i686-w64-mingw32]="-fno-asynchronous-unwind-tables")
 stamp_text="${cmake_options[*]} $c_flags"
 
 is_built() {
   local prefix="$third_party/$1"
   [[ -f "$prefix/lib/libjpeg.a" && -f "$prefix/.stamp" ]] &&
-    [[ "$(cat "$prefix/.stamp")" == "$stamp_text" ]]
+    [[ "$(cat "$prefix/.stamp")" == "$stamp_text ${triple_c_flags[$1]:-}" ]]
 }
 
 need_build=()
@@ -82,13 +85,13 @@ build_one() {
   cmake -S "$src" -B "$work" "${cmake_options[@]}" \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$triple.cmake" \
     -DCMAKE_INSTALL_PREFIX="$prefix" \
-    -DCMAKE_C_FLAGS_MINSIZEREL="$c_flags -DNDEBUG -ffile-prefix-map=$src=libjpeg" \
+    -DCMAKE_C_FLAGS_MINSIZEREL="$c_flags ${triple_c_flags[$triple]:-} -DNDEBUG -ffile-prefix-map=$src=libjpeg" \
     >"$work.log"
   cmake --build "$work" --target jpeg-static -j2 >>"$work.log"
   mkdir -p "$prefix/include" "$prefix/lib"
   cp "$work/libjpeg.a" "$prefix/lib/libjpeg.a"
   cp "$work/jconfig.h" "$src/jpeglib.h" "$src/jmorecfg.h" "$src/jerror.h" "$prefix/include/"
-  echo "$stamp_text" >"$prefix/.stamp"
+  echo "$stamp_text ${triple_c_flags[$triple]:-}" >"$prefix/.stamp"
   echo "libjpeg for $triple: $prefix"
 }
 
