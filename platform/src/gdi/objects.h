@@ -122,6 +122,7 @@ struct DeviceContext {
   COLORREF textColor = 0x000000;
   COLORREF bkColor = 0xFFFFFF;
   int bkMode = OPAQUE;
+  int stretchBltMode = 1;  // BLACKONWHITE
   POINT penPos{0, 0};
 };
 
