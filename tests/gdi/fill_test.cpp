@@ -25,6 +25,7 @@ TEST(FillRect, TakesBrushesAndSystemColourIndices) {
   RECT face{5, 5, 6, 6};
   FillRect(canvas.dc(), &face, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   EXPECT_EQ(canvas.At(5, 5), GetSysColor(COLOR_BTNFACE));
+  EXPECT_FALSE(DeleteObject(reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1))) << "not an object";
 
   RECT all{0, 0, 10, 10};
   FillRect(canvas.dc(), &all, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));

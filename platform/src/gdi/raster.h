@@ -34,10 +34,5 @@ bool BrushColor(HBRUSH brush, COLORREF* color);
 Brush* SelectedBrush(const DeviceContext& dc);
 Pen* SelectedPen(const DeviceContext& dc);
 Font* SelectedFont(const DeviceContext& dc);
-// The empty bitmap a new memory DC starts with.
-Bitmap* MemoryDefaultBitmap();
-
-// Frees a GDI object now, or once the last DC holding it lets go.
-void ReleaseObject(GdiObject* object);
 
 }  // namespace lw

@@ -1,5 +1,6 @@
 // Stock objects, object creation and deletion, and selection into DCs.
 #include <array>
+#include <initializer_list>
 
 #include "gdi/raster.h"
 
@@ -59,49 +60,17 @@ T* Stock(int index) {
   return static_cast<T*>(StockTable()[index].get());
 }
 
-// Swaps `slot` to `object`, keeping the selection counts, and returns the
-// handle of what was selected (the platform default when nothing was).
-template <typename T>
-HGDIOBJ Swap(T** slot, T* object, int defaultStock) {
-  T* previous = *slot ? *slot : Stock<T>(defaultStock);
-  ++object->selections;
-  *slot = object;
-  if (previous != object)
-    --previous->selections;
-  else
-    --object->selections;
-  if (previous->deletePending && previous->selections == 0) {
-    ReleaseObject(previous);
-    return nullptr;
+// Frees a GDI object now, or once the last DC holding it lets go.
+void ReleaseObject(GdiObject* object) {
+  if (object->stock) return;
+  if (object->selections > 0) {
+    object->deletePending = true;
+    return;
   }
-  return ToHandle(previous);
+  delete object;
 }
 
-// Selects a bitmap into a memory DC: its pixels become the DC's surface.
-HGDIOBJ SelectBitmap(DeviceContext& dc, Bitmap* bitmap) {
-  if (!dc.memory || (bitmap->selections > 0 && dc.bitmap != bitmap)) return nullptr;
-  Bitmap* previous = dc.bitmap;
-  ++bitmap->selections;
-  dc.bitmap = bitmap;
-  dc.surface = &bitmap->surface;
-  dc.clip = Region(RECT{0, 0, bitmap->surface.width, bitmap->surface.height});
-  if (!previous) return ToHandle(MemoryDefaultBitmap());
-  --previous->selections;
-  if (previous->deletePending && previous->selections == 0) {
-    ReleaseObject(previous);
-    return nullptr;
-  }
-  return ToHandle(previous);
-}
-
-void Deselect(GdiObject* object) {
-  if (!object) return;
-  --object->selections;
-  if (object->deletePending && object->selections == 0) ReleaseObject(object);
-}
-
-}  // namespace
-
+// The empty bitmap a new memory DC starts with.
 Bitmap* MemoryDefaultBitmap() {
   static Bitmap bitmap = [] {
     Bitmap b;
@@ -110,6 +79,49 @@ Bitmap* MemoryDefaultBitmap() {
   }();
   return &bitmap;
 }
+
+// Lets go of an object that a new selection replaced and returns its
+// handle, or null if that was its last selection after a DeleteObject.
+HGDIOBJ Replaced(GdiObject* previous) {
+  --previous->selections;
+  if (previous->deletePending && previous->selections == 0) {
+    ReleaseObject(previous);
+    return nullptr;
+  }
+  return ToHandle(previous);
+}
+
+// Selects `object` into `slot` and returns the handle of what was selected
+// (the platform default when nothing was).
+template <typename T>
+HGDIOBJ Swap(T** slot, T* object, int defaultStock) {
+  T* previous = *slot ? *slot : Stock<T>(defaultStock);
+  ++object->selections;
+  *slot = object;
+  return Replaced(previous);
+}
+
+// Selects a bitmap into a memory DC: its pixels become the DC's surface.
+// A bitmap can be selected into one DC at a time.
+HGDIOBJ SelectBitmap(DeviceContext& dc, Bitmap* bitmap) {
+  if (!dc.memory || (bitmap->selections > 0 && dc.bitmap != bitmap)) return nullptr;
+  Bitmap* previous = dc.bitmap ? dc.bitmap : MemoryDefaultBitmap();
+  ++bitmap->selections;
+  dc.bitmap = bitmap;
+  dc.surface = &bitmap->surface;
+  dc.clip = Region(RECT{0, 0, bitmap->surface.width, bitmap->surface.height});
+  return Replaced(previous);
+}
+
+// Handles below this are the (HBRUSH)(COLOR_xxx + 1) system colour form,
+// never objects.
+constexpr uintptr_t kFirstObjectHandle = 0x10000;
+
+bool IsObjectHandle(HGDIOBJ handle) {
+  return reinterpret_cast<uintptr_t>(handle) >= kFirstObjectHandle;
+}
+
+}  // namespace
 
 Brush* SelectedBrush(const DeviceContext& dc) {
   return dc.brush ? dc.brush : Stock<Brush>(WHITE_BRUSH);
@@ -141,20 +153,11 @@ bool BrushColor(HBRUSH handle, COLORREF* color) {
   return true;
 }
 
-void ReleaseObject(GdiObject* object) {
-  if (object->stock) return;
-  if (object->selections > 0) {
-    object->deletePending = true;
-    return;
-  }
-  delete object;
-}
-
 DeviceContext::~DeviceContext() {
-  Deselect(brush);
-  Deselect(pen);
-  Deselect(font);
-  Deselect(bitmap);
+  for (GdiObject* held : {static_cast<GdiObject*>(brush), static_cast<GdiObject*>(pen),
+                          static_cast<GdiObject*>(font), static_cast<GdiObject*>(bitmap)}) {
+    if (held) Replaced(held);
+  }
 }
 
 }  // namespace lw
@@ -179,13 +182,13 @@ HPEN CreatePen(int style, int width, COLORREF color) {
 }
 
 BOOL DeleteObject(HGDIOBJ handle) {
-  if (!handle) return FALSE;
+  if (!lw::IsObjectHandle(handle)) return FALSE;
   lw::ReleaseObject(ToObject(handle));
   return TRUE;
 }
 
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ handle) {
-  if (!hdc || !handle) return nullptr;
+  if (!hdc || !lw::IsObjectHandle(handle)) return nullptr;
   lw::DeviceContext& dc = *lw::ToDC(hdc);
   GdiObject* object = ToObject(handle);
   switch (object->kind) {
