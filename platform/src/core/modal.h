@@ -1,0 +1,18 @@
+// The modal tracking loops of the non-client area: dragging the caption,
+// pressing the close button, and the system menu. Each runs its own
+// message loop, which waits for input through the backend like any other.
+#pragma once
+
+#include "core/state.h"
+
+namespace lw {
+
+// SC_MOVE: with the mouse from a caption press, or with the arrow keys.
+void TrackMove(Window* top, bool withMouse);
+// The left button went down on the close button.
+void TrackCloseButton(Window* top);
+// SC_KEYMENU / SC_MOUSEMENU: the system menu below the caption icon. Returns
+// the chosen command (SC_MOVE, SC_CLOSE) or 0.
+UINT RunSystemMenu(Window* top);
+
+}  // namespace lw

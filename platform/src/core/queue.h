@@ -1,0 +1,15 @@
+// The thread's message queue.
+#pragma once
+
+#include "lw/windows.h"
+
+namespace lw {
+
+// Posts a message with the current cursor position and time.
+void PostToQueue(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+// A WM_QUIT that arrives from outside the program.
+void PostQuitFromOutside(int code);
+DWORD CurrentTime();
+void ResetQueue();
+
+}  // namespace lw

@@ -1,0 +1,25 @@
+#include "core/core.h"
+#include "core/input.h"
+#include "core/kernel.h"
+#include "core/paint.h"
+#include "core/queue.h"
+#include "core/state.h"
+#include "core/system.h"
+
+namespace lw {
+
+void ResetFocus();
+void ResetIcons();
+
+void ResetCore() {
+  ResetPainting();
+  ResetFocus();
+  ResetWindows();
+  ResetQueue();
+  input::ResetInput();
+  ResetSystemColors();
+  ResetKernel();
+  ResetIcons();
+}
+
+}  // namespace lw
