@@ -26,6 +26,7 @@ class HeadlessBackend : public Backend {
   SIZE screen_;
   Baton* baton_;
   std::deque<std::function<void()>> pending_;
+  bool closing_ = false;
 };
 
 }  // namespace lw
