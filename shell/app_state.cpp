@@ -2,7 +2,14 @@
 
 namespace shell {
 
-AppState::~AppState() { RunShutdownCleanUp(*this); }
+// After a normal end this second clean-up finds nothing left. Reached before
+// any clean-up began, the platform is ending the process under us (after a
+// log-off): release what is held, but run no routine of the system, as a
+// process that has been ended would not.
+AppState::~AppState() {
+  if (!ending) clean_up_routine = nullptr;
+  RunShutdownCleanUp(*this);
+}
 
 WindowEntry* AppState::FindWindowEntry(uint32_t number) {
   for (WindowEntry& entry : window_table) {
