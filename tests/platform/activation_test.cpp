@@ -1,0 +1,188 @@
+// Activation and focus: showing, clicking, switching programs, destroying.
+#include <gtest/gtest.h>
+
+#include "platform/harness.h"
+
+namespace {
+
+using lw::testing::Session;
+
+const std::vector<UINT> kActivation = {WM_SHOWWINDOW, WM_ACTIVATEAPP, WM_NCACTIVATE,
+                                       WM_ACTIVATE,   WM_SETFOCUS,    WM_KILLFOCUS};
+
+TEST(Activation, ShowingAHiddenTopLevelActivatesItAndGivesItFocus) {
+  Session s;
+  HWND main = nullptr;
+  s.Start([&] {
+    return RunProgram([&] {
+      main = MakeTopLevel("t", 0, 0, 300, 200);
+      ShowWindow(main, SW_SHOW);
+    });
+  });
+  EXPECT_EQ(
+      TheJournal().For(main, kActivation),
+      (std::vector<UINT>{WM_SHOWWINDOW, WM_ACTIVATEAPP, WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS}));
+  EXPECT_EQ(GetActiveWindow(), main);
+  EXPECT_EQ(GetFocus(), main);
+}
+
+TEST(Activation, ShowNoActivateLeavesActivationAlone) {
+  Session s;
+  HWND first = nullptr, second = nullptr;
+  s.Start([&] {
+    return RunProgram([&] {
+      first = MakeTopLevel("a", 0, 0, 300, 200);
+      ShowWindow(first, SW_SHOW);
+      second = MakeTopLevel("b", 50, 50, 300, 200);
+      ShowWindow(second, SW_SHOWNA);
+    });
+  });
+  EXPECT_TRUE(IsWindowVisible(second));
+  EXPECT_EQ(GetActiveWindow(), first);
+  EXPECT_EQ(TheJournal().Count(second, WM_ACTIVATE), 0);
+}
+
+TEST(Activation, ActivationHandsFocusToTheChildTheWindowChooses) {
+  Session s;
+  HWND child = nullptr;
+  s.Start([&] {
+    return RunProgram([&] {
+      HWND main = MakeTopLevel("t", 0, 0, 300, 200);
+      child = MakeChild(main, 1, 10, 10, 50, 20);
+      TheJournal().focusOnActivate[main] = child;
+      ShowWindow(main, SW_SHOW);
+    });
+  });
+  EXPECT_EQ(GetFocus(), child);
+}
+
+TEST(Activation, AClickOnAnInactiveWindowActivatesItBeforeTheButtonMessage) {
+  Session s;
+  HWND back = nullptr, front = nullptr, child = nullptr;
+  s.Start([&] {
+    return RunProgram([&] {
+      back = MakeTopLevel("back", 0, 0, 300, 200);
+      child = MakeChild(back, 1, 10, 10, 100, 50);
+      ShowWindow(back, SW_SHOW);
+      front = MakeTopLevel("front", 400, 0, 300, 200);
+      ShowWindow(front, SW_SHOW);
+    });
+  });
+  ASSERT_EQ(GetActiveWindow(), front);
+  TheJournal().records.clear();
+  s.Click(3 + 20, 3 + 19 + 20);  // inside the child
+  EXPECT_EQ(GetActiveWindow(), back);
+  std::vector<std::pair<HWND, UINT>> seen;
+  for (const Record& r : TheJournal().records)
+    if (r.msg == WM_MOUSEACTIVATE || r.msg == WM_ACTIVATE || r.msg == WM_LBUTTONDOWN ||
+        r.msg == WM_LBUTTONUP)
+      seen.emplace_back(r.hwnd, r.msg);
+  const std::vector<std::pair<HWND, UINT>> expected = {
+      {child, WM_MOUSEACTIVATE}, {back, WM_MOUSEACTIVATE}, {front, WM_ACTIVATE},
+      {back, WM_ACTIVATE},       {child, WM_LBUTTONDOWN},  {child, WM_LBUTTONUP}};
+  EXPECT_EQ(seen, expected);
+  for (const Record& r : TheJournal().records)
+    if (r.hwnd == back && r.msg == WM_ACTIVATE) EXPECT_EQ(LOWORD(r.wp), WA_CLICKACTIVE);
+}
+
+TEST(Activation, DisabledWindowsGetNoInput) {
+  Session s;
+  HWND main = nullptr, child = nullptr;
+  s.Start([&] {
+    return RunProgram([&] {
+      main = MakeTopLevel("t", 0, 0, 300, 200);
+      child = MakeChild(main, 1, 10, 10, 100, 50);
+      ShowWindow(main, SW_SHOW);
+      SetFocus(child);
+    });
+  });
+  s.Idle();
+  EnableWindow(child, FALSE);  // the focus leaves a window that is disabled
+  EXPECT_EQ(GetFocus(), nullptr);
+  TheJournal().records.clear();
+  s.Click(3 + 20, 3 + 19 + 20);
+  EXPECT_EQ(TheJournal().Count(child, WM_LBUTTONDOWN), 0);
+  EXPECT_EQ(TheJournal().Count(main, WM_LBUTTONDOWN), 1);  // the parent's area now
+
+  EnableWindow(main, FALSE);
+  TheJournal().records.clear();
+  s.Click(100, 100);
+  s.Key('A');
+  for (const Record& r : TheJournal().records) {
+    EXPECT_NE(r.msg, WM_LBUTTONDOWN);
+    EXPECT_NE(r.msg, WM_KEYDOWN);
+    EXPECT_NE(r.msg, WM_SYSKEYDOWN);
+  }
+}
+
+TEST(Activation, AnotherProgramTakesActivationAndGivesItBack) {
+  Session s;
+  HWND main = nullptr, child = nullptr;
+  s.Start([&] {
+    return RunProgram([&] {
+      main = MakeTopLevel("t", 0, 0, 300, 200);
+      child = MakeChild(main, 1, 10, 10, 50, 20);
+      TheJournal().focusOnActivate[main] = child;
+      ShowWindow(main, SW_SHOW);
+    });
+  });
+  TheJournal().records.clear();
+  s.ActivateOtherProgram();
+  EXPECT_EQ(GetActiveWindow(), nullptr);
+  EXPECT_EQ(GetFocus(), nullptr);
+  EXPECT_EQ(TheJournal().For(main, kActivation),
+            (std::vector<UINT>{WM_NCACTIVATE, WM_ACTIVATE, WM_ACTIVATEAPP}));
+  EXPECT_EQ(TheJournal().For(child, kActivation), (std::vector<UINT>{WM_KILLFOCUS}));
+
+  TheJournal().records.clear();
+  s.ReturnTo(main);
+  EXPECT_EQ(GetActiveWindow(), main);
+  EXPECT_EQ(GetFocus(), child);
+  EXPECT_EQ(TheJournal().For(main, kActivation),
+            (std::vector<UINT>{WM_ACTIVATEAPP, WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS,
+                               WM_KILLFOCUS}));  // passed on to the child
+}
+
+TEST(Activation, DestroyingTheFocusWindowsParentLeavesNoFocus) {
+  Session s;
+  HWND main = nullptr, group = nullptr, inner = nullptr;
+  s.Start([&] {
+    return RunProgram([&] {
+      main = MakeTopLevel("t", 0, 0, 300, 200);
+      group = MakeChild(main, 1, 10, 10, 200, 100);
+      inner = MakeChild(group, 2, 10, 10, 50, 20);
+      TheJournal().focusOnActivate[main] = inner;
+      ShowWindow(main, SW_SHOW);
+    });
+  });
+  ASSERT_EQ(GetFocus(), inner);
+  TheJournal().hook = [&](HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT*) {
+    if (hwnd == main && msg == WM_LBUTTONDOWN) DestroyWindow(group);
+    return false;
+  };
+  s.Click(250, 150);  // in the main window, outside the group
+  EXPECT_FALSE(IsWindow(inner));
+  EXPECT_EQ(GetFocus(), nullptr);
+  EXPECT_EQ(GetActiveWindow(), main);
+  EXPECT_EQ(TheJournal().Count(inner, WM_KILLFOCUS), 1);
+}
+
+TEST(Activation, DestroyingTheActiveWindowActivatesTheNextOne) {
+  Session s;
+  HWND first = nullptr, second = nullptr;
+  s.Start([&] {
+    return RunProgram([&] {
+      first = MakeTopLevel("a", 0, 0, 300, 200);
+      ShowWindow(first, SW_SHOW);
+      second = MakeTopLevel("b", 400, 0, 300, 200);
+      ShowWindow(second, SW_SHOW);
+    });
+  });
+  TheJournal().records.clear();
+  s.KeyChord({VK_MENU, VK_F4});
+  EXPECT_FALSE(IsWindow(second));
+  EXPECT_EQ(GetActiveWindow(), first);
+  EXPECT_EQ(GetFocus(), first);
+}
+
+}  // namespace
