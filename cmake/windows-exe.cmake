@@ -3,6 +3,15 @@
 add_compile_options(-ffunction-sections -fdata-sections
                     -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
                     -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
+# One thread and no exceptions: windows/lean_runtime.cpp keeps the static C++
+# runtime's exception support out of the exe.
+add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions> $<$<COMPILE_LANGUAGE:CXX>:-fno-rtti>
+                    $<$<COMPILE_LANGUAGE:CXX>:-fno-threadsafe-statics>)
+# 32-bit code needs no unwind tables without exceptions (longjmp there walks
+# the SEH chain); 64-bit longjmp unwinds through them, so they stay.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  add_compile_options(-fno-asynchronous-unwind-tables)
+endif()
 add_link_options(
   -Wl,--gc-sections -s        # only what is reached, no symbols
   -Wl,--no-insert-timestamp   # reproducible: no link time in the headers
