@@ -147,9 +147,13 @@ class Session:
         program = Program(subprocess.Popen(
             [wine_loader(), windows_path], env=self.env, cwd=self.workdir,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True))
-        self.wait_for("the main window appearing",
-                      lambda s: s.get("main") == "found" and s.get("focus") not in (None, "none"),
-                      tries=POLL_TRIES * 3)
+        try:
+            self.wait_for("the main window appearing",
+                          lambda s: s.get("main") == "found" and s.get("focus") != "none",
+                          tries=POLL_TRIES * 2)
+        except Failure:
+            program.end()
+            raise
         return program
 
     # Real X input.

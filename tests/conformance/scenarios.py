@@ -188,6 +188,22 @@ def enter_clicks_nothing(session, paths):
 
 
 @scenario("zh-1024")
+def press_on_button_released_elsewhere_is_no_click(session, paths):
+    program = session.start(paths.plain)
+    try:
+        state = session.wait_for("focus on 选择框1", focus_on(110))
+        x, y = control_centre(state, BUTTON)
+        session.xdotool("mousemove", str(x), str(y), "mousedown", "1")
+        session.wait_for("the press focusing 按钮1", focus_on(BUTTON))
+        session.xdotool("mousemove", str(x + 150), str(y), "mouseup", "1")
+        session.keys("Tab")  # once the focus has moved, the release has been handled too
+        state = session.wait_for("Tab after the release reaching 选择框1", focus_on(110))
+        expect("box after a release outside 按钮1", state.get("box"), "none")
+    finally:
+        program.end()
+
+
+@scenario("zh-1024")
 def click_on_button_shows_task_modal_box(session, paths):
     program = session.start(paths.plain)
     try:
