@@ -1,9 +1,13 @@
 #include "ui/controls/jpeg_picture.h"
 
-#include <jpeglib.h>
-
 #include <csetjmp>
+#include <cstddef>
 #include <cstdio>
+
+// jpeglib.h uses size_t and FILE without including what declares them.
+// clang-format off
+#include <jpeglib.h>
+// clang-format on
 
 namespace ui {
 namespace {
