@@ -180,7 +180,10 @@ class Program:
         except subprocess.TimeoutExpired:
             raise Failure(f"the process did not end within {EXIT_WAIT_SECONDS} s")
 
+    def running(self):
+        return self.process.poll() is None
+
     def end(self):
-        if self.process.poll() is None:
+        if self.running():
             os.killpg(self.process.pid, signal.SIGKILL)
             self.process.wait()

@@ -26,6 +26,7 @@ SESSIONS = {
     "zh-1024": ("zh_CN.UTF-8", (1024, 768)),
     "en-1024": ("en_US.UTF-8", (1024, 768)),
     "zh-1280": ("zh_CN.UTF-8", (1280, 1024)),
+    "zh-400": ("zh_CN.UTF-8", (400, 300)),  # smaller than the window: negative coordinates
 }
 
 
@@ -83,7 +84,7 @@ def main():
     exe = args.exe.resolve() if args.exe else build_program()
     prefix = Prefix(WORK / "wineprefix")
     results = []
-    sizes = sorted({size for _, size in SESSIONS.values()})
+    sizes = list(dict.fromkeys(size for _, size in SESSIONS.values()))
     for number, size in enumerate(sizes):
         screen = Screen(*size)
         try:

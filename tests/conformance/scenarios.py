@@ -96,15 +96,22 @@ def reactivate(session):
     return session.wait_for("the main window becoming active", lambda s: s.get("active") == "main")
 
 
-@scenario("zh-1024", "zh-1280")
+@scenario("zh-1024", "zh-1280", "zh-400")
 def window_title_and_centred_rect(session, paths):
     program = session.start(paths.plain)
     try:
         state = session.state()
         expect("code page", state.get("acp"), "936")
         expect("title", state.get("title"), TITLE)
-        expect("outer rectangle", state.numbers("rect"),
-               centred_rect(session.screen.width, session.screen.height))
+        screen = session.screen
+        wanted = centred_rect(screen.width, screen.height)
+        if screen.width >= OUTER_SIZE[0] and screen.height >= OUTER_SIZE[1]:
+            expect("outer rectangle", state.numbers("rect"), wanted)
+        else:
+            # Wine keeps a captioned top-level window within its maximum tracking size (the
+            # screen plus the frames), even through SetWindowPos, so on a screen smaller than the
+            # window only the centred top-left corner can be checked here.
+            expect("outer top-left corner", state.numbers("rect")[:2], wanted[:2])
     finally:
         program.end()
 
@@ -271,6 +278,18 @@ def escape_ends_with_exit_code_0(session, paths):
         tab_to(session, 130)  # Escape closes whichever unit has the focus
         session.keys("Escape")
     ends_with_exit_code_0(session, paths, close)
+
+
+@scenario("zh-1024")
+def escape_with_shift_or_ctrl_keeps_the_window(session, paths):
+    program = session.start(paths.plain)
+    try:
+        session.wait_for("focus on 选择框1", focus_on(110))
+        session.keys("shift+Escape", "ctrl+Escape", "Tab")
+        session.wait_for("Tab after the Escapes reaching 选择框2", focus_on(120))
+        expect("process running", program.running(), True)
+    finally:
+        program.end()
 
 
 @scenario("zh-1024")
