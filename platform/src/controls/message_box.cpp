@@ -68,6 +68,15 @@ bool PreTranslateKey(HWND box, const MessageBoxState& state, const MSG& msg) {
   return false;
 }
 
+// Activates the window that was active before the box again. Its focus
+// goes back where it was unless the activation put it on a control.
+void ReturnTo(HWND active, HWND focus) {
+  if (!active || !IsWindow(active)) return;
+  SetActiveWindow(active);
+  HWND now = GetFocus();
+  if ((!now || now == active) && focus && IsChild(active, focus)) SetFocus(focus);
+}
+
 // Returns the exit code of a WM_QUIT that ended the loop.
 std::optional<int> RunModalLoop(HWND box, const MessageBoxState& state) {
   MSG msg{};
@@ -89,6 +98,7 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   if (owner && !IsWindow(owner)) return 0;
   lw::RegisterMessageBoxClass();
   HWND previousActive = GetActiveWindow();
+  HWND previousFocus = GetFocus();
   const std::vector<HWND> disabled = lw::DisableForModality(owner, type);
   lw::MessageBoxState state;
   HWND box = lw::CreateMessageBoxWindow(owner, text ? text : "",
@@ -102,7 +112,7 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   const std::optional<int> quit = lw::RunModalLoop(box, state);
   lw::EnableAgain(disabled);
   if (IsWindow(box)) DestroyWindow(box);
-  if (previousActive && IsWindow(previousActive)) SetActiveWindow(previousActive);
+  lw::ReturnTo(previousActive, previousFocus);
   if (quit) PostQuitMessage(*quit);
   return state.result;
 }
