@@ -164,7 +164,31 @@ TEST(Activation, DestroyingTheFocusWindowsParentLeavesNoFocus) {
   EXPECT_FALSE(IsWindow(inner));
   EXPECT_EQ(GetFocus(), nullptr);
   EXPECT_EQ(GetActiveWindow(), main);
-  EXPECT_EQ(TheJournal().Count(inner, WM_KILLFOCUS), 1);
+}
+
+TEST(Activation, DestroyingOrHidingTheFocusWindowGivesFocusToItsParent) {
+  for (bool destroy : {false, true}) {
+    Session s;
+    HWND main = nullptr, group = nullptr, inner = nullptr;
+    s.Start([&] {
+      return RunProgram([&] {
+        main = MakeTopLevel("t", 0, 0, 300, 200);
+        group = MakeChild(main, 1, 10, 10, 200, 100);
+        inner = MakeChild(group, 2, 10, 10, 50, 20);
+        TheJournal().focusOnActivate[main] = inner;
+        ShowWindow(main, SW_SHOW);
+      });
+    });
+    TheJournal().hook = [&](HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT*) {
+      if (hwnd == main && msg == WM_LBUTTONDOWN) {
+        if (destroy) DestroyWindow(inner);
+        if (!destroy) ShowWindow(inner, SW_HIDE);
+      }
+      return false;
+    };
+    s.Click(250, 150);
+    EXPECT_EQ(GetFocus(), group);
+  }
 }
 
 TEST(Activation, DestroyingTheActiveWindowActivatesTheNextOne) {

@@ -12,9 +12,11 @@ Window* ActiveWindow();
 Window* FocusWindow();
 // Activates the topmost other visible, enabled top-level window, or none.
 void ActivateAnotherWindow(Window* leaving);
-// The window is being hidden or destroyed: focus, capture and activation
-// leave it and its descendants.
+// The window is being destroyed: focus inside it ends, capture and
+// activation leave it.
 void ForgetWindow(Window* w);
+// The window is gone: nothing may point at it any more.
+void ForgetFreedWindow(const Window* w);
 // Raises a top-level window and its owned windows to the top.
 void BringToTop(Window* top);
 

@@ -145,7 +145,9 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       lw::WindowPosChanged(w, reinterpret_cast<const WINDOWPOS*>(lp));
       return 0;
     case WM_SYSKEYDOWN:
-      if (wp == VK_F4 && (lp & (1 << 29))) lw::Send(lw::RootOf(w), WM_SYSCOMMAND, SC_CLOSE, 0);
+      // Posted, as the platform does: the close happens after the key.
+      if (wp == VK_F4 && (lp & (1 << 29)))
+        PostMessageA(lw::RootOf(w)->handle, WM_SYSCOMMAND, SC_CLOSE, 0);
       return 0;
     case WM_SYSCHAR:
       if (wp == ' ') lw::Send(lw::RootOf(w), WM_SYSCOMMAND, SC_KEYMENU, ' ');

@@ -90,9 +90,17 @@ void ActivateAnotherWindow(Window* leaving) {
 
 void ForgetWindow(Window* w) {
   if (!w) return;
-  if (F().focus && IsDescendant(w, F().focus)) KillFocus();
+  // Focus deeper inside a window being destroyed just ends; focus on the
+  // window itself moves to its parent when the window is hidden.
+  if (F().focus && F().focus != w && IsDescendant(w, F().focus)) F().focus = nullptr;
   if (F().capture && IsDescendant(w, F().capture)) ReleaseCapture();
   if (F().active == w) ActivateAnotherWindow(w);
+}
+
+void ForgetFreedWindow(const Window* w) {
+  if (F().active == w) F().active = nullptr;
+  if (F().focus == w) F().focus = nullptr;
+  if (F().capture == w) F().capture = nullptr;
 }
 
 }  // namespace lw

@@ -55,6 +55,7 @@ void Unlink(Window* w) {
 }
 
 void FreeWindow(Window* w) {
+  ForgetFreedWindow(w);
   Unlink(w);
   T().windows.erase(reinterpret_cast<uintptr_t>(w->handle));
 }
@@ -291,11 +292,12 @@ BOOL DestroyWindow(HWND hwnd) {
   if (!w || w == lw::Desktop() || w->destroying) return FALSE;
   w->destroying = true;
   // Owned windows go first, as they cannot outlive their owner.
+  std::vector<HWND> owned;
   for (Window* top : lw::TopLevelWindows())
-    if (top->owner == w) DestroyWindow(top->handle);
+    if (top->owner == w) owned.push_back(top->handle);
+  for (HWND h : owned) DestroyWindow(h);
   if (!(w = FromHandle(hwnd))) return TRUE;
   lw::SendParentNotify(w, WM_DESTROY);
-  // Focus inside a destroyed child goes nowhere, not to the parent.
   if (w->IsChild()) lw::ForgetWindow(w);
   if (!(w = FromHandle(hwnd))) return TRUE;
   if (w->Visible()) {
