@@ -112,8 +112,7 @@ DWORD GetModuleFileNameA(HMODULE, LPSTR buffer, DWORD size) {
   }
   const std::string windows = lw::LinuxPathToWindows(path);
   if (!buffer || size == 0) return 0;
-  const DWORD n = lw::CopyOut(windows, buffer, size);
-  return n >= size ? size : n;
+  return lw::CopyOut(windows, buffer, size);
 }
 
 HMODULE GetModuleHandleA(LPCSTR name) {

@@ -10,24 +10,6 @@
 namespace lw {
 namespace {
 
-bool IsInput(UINT msg) {
-  return (msg >= WM_KEYDOWN && msg <= WM_SYSCHAR) || (msg >= WM_MOUSEMOVE && msg <= 0x020E) ||
-         (msg >= WM_NCMOUSEMOVE && msg <= 0x00A9);
-}
-
-// The next message for a tracking loop; false when the loop must end.
-bool NextTrackingMessage(MSG* m, HWND tracked) {
-  if (!GetMessageA(m, nullptr, 0, 0)) {
-    PostQuitMessage(static_cast<int>(m->wParam));
-    return false;
-  }
-  if (!IsInput(m->message)) {
-    TranslateMessage(m);
-    DispatchMessageA(m);
-  }
-  return IsWindow(tracked) && GetCapture() == tracked;
-}
-
 void MoveTo(HWND h, int x, int y) {
   SetWindowPos(h, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -35,6 +17,23 @@ void MoveTo(HWND h, int x, int y) {
 constexpr int kKeyboardStep = 8;
 
 }  // namespace
+
+bool NextTrackingMessage(MSG* m, HWND tracked) {
+  if (!GetMessageA(m, nullptr, 0, 0)) {
+    PostQuitMessage(static_cast<int>(m->wParam));
+    return false;
+  }
+  if (!IsInputMessage(m->message)) {
+    TranslateMessage(m);
+    DispatchMessageA(m);
+  }
+  return IsWindow(tracked) && GetCapture() == tracked;
+}
+
+bool IsInputMessage(UINT msg) {
+  return (msg >= WM_KEYDOWN && msg <= WM_SYSCHAR) || (msg >= WM_MOUSEMOVE && msg <= 0x020E) ||
+         (msg >= WM_NCMOUSEMOVE && msg <= 0x00A9);
+}
 
 void TrackMove(Window* top, bool withMouse) {
   HWND h = top->handle;

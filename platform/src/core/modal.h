@@ -7,6 +7,13 @@
 
 namespace lw {
 
+// Keyboard and mouse messages, which tracking loops consume themselves.
+bool IsInputMessage(UINT msg);
+// The next message for a tracking loop that holds the capture in `tracked`;
+// other messages are dispatched on the way. False when the loop must end: a
+// WM_QUIT (posted again), or the window or its capture gone.
+bool NextTrackingMessage(MSG* m, HWND tracked);
+
 // SC_MOVE: with the mouse from a caption press, or with the arrow keys.
 void TrackMove(Window* top, bool withMouse);
 // The left button went down on the close button.

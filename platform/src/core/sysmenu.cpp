@@ -161,19 +161,8 @@ UINT RunSystemMenu(Window* top) {
   SetCapture(menu);
   UINT chosen = 0;
   MSG m;
-  for (;;) {
-    if (!GetMessageA(&m, nullptr, 0, 0)) {
-      PostQuitMessage(static_cast<int>(m.wParam));
-      break;
-    }
-    const bool input = (m.message >= WM_KEYDOWN && m.message <= WM_SYSCHAR) ||
-                       (m.message >= WM_MOUSEMOVE && m.message <= 0x020E);
-    if (!input) {
-      DispatchMessageA(&m);
-    } else if (HandleMenuInput(menu, m, &chosen)) {
-      break;
-    }
-    if (!IsWindow(owner) || !IsWindow(menu) || GetCapture() != menu) break;
+  while (NextTrackingMessage(&m, menu) && IsWindow(owner)) {
+    if (IsInputMessage(m.message) && HandleMenuInput(menu, m, &chosen)) break;
   }
   if (GetCapture() == menu) ReleaseCapture();
   DestroyWindow(menu);
