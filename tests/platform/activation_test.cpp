@@ -209,4 +209,23 @@ TEST(Activation, DestroyingTheActiveWindowActivatesTheNextOne) {
   EXPECT_EQ(GetFocus(), first);
 }
 
+TEST(Activation, DestroyingTheLastWindowDeactivatesTheProgramFirst) {
+  Session s;
+  HWND w = nullptr;
+  s.Start([&] {
+    return RunProgram([&] {
+      w = MakeTopLevel("a", 0, 0, 300, 200);
+      ShowWindow(w, SW_SHOW);
+    });
+  });
+  TheJournal().records.clear();
+  s.KeyChord({VK_MENU, VK_F4});
+  EXPECT_EQ(TheJournal().For(w, {WM_NCACTIVATE, WM_ACTIVATE, WM_ACTIVATEAPP, WM_KILLFOCUS,
+                                 WM_DESTROY, WM_NCDESTROY}),
+            (std::vector<UINT>{WM_NCACTIVATE, WM_ACTIVATE, WM_ACTIVATEAPP, WM_KILLFOCUS, WM_DESTROY,
+                               WM_NCDESTROY}));
+  EXPECT_EQ(GetActiveWindow(), nullptr);
+  EXPECT_EQ(GetFocus(), nullptr);
+}
+
 }  // namespace

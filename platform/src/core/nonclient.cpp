@@ -158,7 +158,8 @@ LRESULT DefaultHitTest(Window* w, POINT screen) {
 }
 
 void DrawFrame(Window* w) {
-  if (!IsReallyVisible(w)) return;
+  // A pending WM_NCPAINT will draw it all anyway.
+  if (!IsReallyVisible(w) || w->frameDirty) return;
   HDC dc = GetWindowDC(w->handle);
   if (!dc) return;
   // The frame never paints over the client area.

@@ -34,17 +34,15 @@ void Show(Window* w) {
 }
 
 void Hide(Window* w) {
-  // Focus in a hidden child goes to its parent; a hidden top-level window
-  // hands activation on.
-  if (FocusWindow() && IsDescendant(w, FocusWindow()))
-    SetFocus(IsTopLevel(w) ? nullptr : w->parent->handle);
   w->style &= ~WS_VISIBLE;
   if (IsTopLevel(w)) {
+    // Activation moves on; the focus leaves with it.
     CurrentBackend()->WindowHidden(w->handle);
     if (ActiveWindow() == w) ActivateAnotherWindow(w);
-  } else {
-    InvalidateUncovered(w->parent, w->rect);
+    return;
   }
+  if (FocusWindow() && IsDescendant(w, FocusWindow())) SetFocus(w->parent->handle);
+  InvalidateUncovered(w->parent, w->rect);
 }
 
 // Moves and sizes; returns whether anything changed.
