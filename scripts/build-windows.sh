@@ -12,6 +12,8 @@ scripts/build-libjpeg-mingw.sh
 
 declare -A machine=([win32]=i386 [win64]=amd64)
 failed=0
+echo "== the file checks catch a faulty exe"
+python3 tests/exe/test_check_exe.py || failed=1
 for preset in win32 win64; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j2
