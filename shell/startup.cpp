@@ -1,4 +1,3 @@
-#include <cstring>
 #include <string>
 
 #include "commands/routines.h"

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 
 #include "ui/controls/controls.h"
 #include "ui/text_boundary.h"
