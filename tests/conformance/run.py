@@ -42,6 +42,8 @@ def build_inspector():
 
 def build_program():
     build_dir = ROOT / "build" / "conformance-win64"
+    subprocess.run([str(ROOT / "scripts" / "build-libjpeg-mingw.sh"), "x86_64-w64-mingw32"],
+                   check=True, stdout=subprocess.DEVNULL)
     subprocess.run(["cmake", "--preset", "win64", "-B", str(build_dir)], cwd=ROOT, check=True,
                    stdout=subprocess.DEVNULL)
     subprocess.run(["cmake", "--build", str(build_dir), "-j2"], cwd=ROOT, check=True,
