@@ -9,12 +9,12 @@ namespace ui {
 
 struct TextFunctions {
   ATOM (*register_class)(const WNDCLASSA& window_class);
-  HWND (*create_window)
+  HWND(*create_window)
   (DWORD ex_style, const char* class_name, const char* gbk_text, DWORD style, int left, int top,
    int width, int height, HWND parent, HMENU menu, void* create_param);
   LRESULT (*default_window_proc)(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LONG_PTR (*set_window_proc)(HWND window, LONG_PTR procedure);
-  LRESULT (*call_window_proc)
+  LRESULT(*call_window_proc)
   (WNDPROC procedure, HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   int (*draw_window_text)(HWND window, HDC dc, RECT* rect, UINT format);
   int (*message_box)(HWND owner, const char* gbk_text, const char* gbk_caption, UINT style);
