@@ -10,9 +10,9 @@
 #pragma once
 
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "gdi/objects.h"
 #include "lw/windows.h"
@@ -63,7 +63,7 @@ class Session {
   void Key(UINT vk);  // down and up
   // Modifiers down in order, the last key down and up, modifiers up in
   // reverse: KeyChord({VK_MENU, VK_F4}) is Alt+F4.
-  void KeyChord(std::initializer_list<UINT> keys);
+  void KeyChord(const std::vector<UINT>& keys);
 
   // The desktop and the rest of the system.
   void ActivateOtherProgram();

@@ -83,9 +83,7 @@ bool PressChord(testing::Session& session, const std::string& chord) {
     keys.push_back(vk);
   }
   if (keys.empty()) return false;
-  for (size_t i = 0; i + 1 < keys.size(); ++i) session.KeyDown(keys[i]);
-  session.Key(keys.back());
-  for (size_t i = keys.size() - 1; i-- > 0;) session.KeyUp(keys[i]);
+  session.KeyChord(keys);
   return true;
 }
 

@@ -105,12 +105,11 @@ void Session::Key(UINT vk) {
   KeyUp(vk);
 }
 
-void Session::KeyChord(std::initializer_list<UINT> keys) {
-  if (keys.size() == 0) return;
-  const UINT* last = keys.end() - 1;
-  for (const UINT* k = keys.begin(); k != last; ++k) KeyDown(*k);
-  Key(*last);
-  for (const UINT* k = last; k != keys.begin();) KeyUp(*--k);
+void Session::KeyChord(const std::vector<UINT>& keys) {
+  if (keys.empty()) return;
+  for (size_t i = 0; i + 1 < keys.size(); ++i) KeyDown(keys[i]);
+  Key(keys.back());
+  for (size_t i = keys.size() - 1; i-- > 0;) KeyUp(keys[i]);
 }
 
 void Session::ActivateOtherProgram() {
