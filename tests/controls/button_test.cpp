@@ -121,7 +121,7 @@ TEST(Button, BmClickTakesTheFocusAndClicks) {
 TEST(Button, CheckStateMessages) {
   Session s;
   const Controls c = Start(s);
-  SendMessageA(c.check1, BM_SETCHECK, BST_CHECKED, 0);
+  SendMessageA(c.check1, BM_SETCHECK, BST_INDETERMINATE, 0);  // two states only
   EXPECT_EQ(Check(c.check1), BST_CHECKED);
   EXPECT_EQ(SendMessageA(c.check1, BM_GETSTATE, 0, 0) & BST_CHECKED, BST_CHECKED);
   SendMessageA(c.push, BM_SETCHECK, BST_CHECKED, 0);  // push buttons hold no check

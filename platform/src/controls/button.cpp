@@ -11,7 +11,9 @@
 // - BM_CLICK is a press and a release at (0, 0).
 // - BN_SETFOCUS and BN_KILLFOCUS are reported only with BS_NOTIFY.
 // - A group box is transparent to the mouse (HTTRANSPARENT), so clicks go
-//   to the window below and it never takes the focus.
+//   to the window below; BM_CLICK and Space still click it like a push
+//   button, but nothing gives it the focus for Space in normal use.
+// - BM_SETCHECK with any non-zero state checks a two-state check box.
 // - WM_ERASEBKGND does nothing and answers 1: each kind paints its own
 //   pixels, the group box only its frame and caption.
 #include "controls/button.h"
@@ -97,7 +99,6 @@ void OnPaint(HWND button, ButtonState& state) {
 }
 
 void OnButtonDown(HWND button) {
-  if (KindOf(StyleOf(button)) == ButtonKind::Group) return;
   SetCapture(button);
   if (GetFocus() != button) SetFocus(button);
   // Taking the focus runs other windows' code, which may destroy this one.
@@ -123,7 +124,7 @@ void OnCaptureChanged(HWND button, ButtonState& state) {
 }
 
 void OnKeyDown(HWND button, ButtonState& state, WPARAM key) {
-  if (key != VK_SPACE || state.tracking || KindOf(StyleOf(button)) == ButtonKind::Group) return;
+  if (key != VK_SPACE || state.tracking) return;
   state.tracking = true;
   SetPushed(button, true);
   SetCapture(button);
