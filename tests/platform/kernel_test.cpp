@@ -35,12 +35,17 @@ TEST(Kernel, ProgramPathIsAWindowsPathInCodePage936) {
   o.programPath = dir.folder + "/lanxiu";
   Session s(o);
   std::string path;
+  DWORD truncated = 0;
+  char small[6];
   s.Start([&] {
     char buffer[MAX_PATH];
     const DWORD n = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
     path.assign(buffer, n);
+    truncated = GetModuleFileNameA(nullptr, small, sizeof small);
     return 0;
   });
+  EXPECT_EQ(truncated, sizeof small);
+  EXPECT_STREQ(small, "Z:\\tm");
   std::string expected = "Z:" + dir.base + "\\\xDF\x5C\\lanxiu";
   for (size_t i = 0; i < dir.base.size() + 2; ++i)
     if (expected[i] == '/') expected[i] = '\\';
@@ -52,6 +57,7 @@ TEST(Kernel, CurrentDirectoryTakesADoubleByteNameWhole) {
   Session s;
   BOOL changed = FALSE;
   std::string reported;
+  DWORD needed = 0;
   s.Start([&] {
     std::string windows = "Z:" + dir.base + "\\\xDF\x5C";
     for (size_t i = 0; i < dir.base.size() + 2; ++i)
@@ -59,6 +65,7 @@ TEST(Kernel, CurrentDirectoryTakesADoubleByteNameWhole) {
     changed = SetCurrentDirectoryA(windows.c_str());
     char buffer[MAX_PATH];
     reported.assign(buffer, GetCurrentDirectoryA(MAX_PATH, buffer));
+    needed = GetCurrentDirectoryA(0, nullptr);
     return 0;
   });
   char cwd[4096];
@@ -66,6 +73,7 @@ TEST(Kernel, CurrentDirectoryTakesADoubleByteNameWhole) {
   EXPECT_TRUE(changed);
   EXPECT_EQ(std::string(cwd), dir.folder);
   EXPECT_EQ(reported.substr(reported.size() - 3), "\\\xDF\x5C");
+  EXPECT_EQ(needed, reported.size() + 1);
 }
 
 TEST(Kernel, CodePageIs936WithItsLeadBytes) {

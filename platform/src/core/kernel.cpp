@@ -5,6 +5,7 @@
 #include <iconv.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -71,15 +72,13 @@ std::string WindowsPathToLinux(const std::string& path) {
   return GbkToUtf8(p);
 }
 
-DWORD CopyOut(const std::string& s, LPSTR buffer, DWORD size) {
-  if (!buffer || size == 0) return static_cast<DWORD>(s.size() + 1);
-  if (s.size() + 1 > size) {
-    std::memcpy(buffer, s.data(), size - 1);
-    buffer[size - 1] = 0;
-    return size;
-  }
-  std::memcpy(buffer, s.c_str(), s.size() + 1);
-  return static_cast<DWORD>(s.size());
+// Copies with its terminator, truncating to the buffer; returns the length
+// copied, or `size` when it had to truncate.
+DWORD CopyTruncated(const std::string& s, LPSTR buffer, DWORD size) {
+  const size_t n = std::min<size_t>(s.size(), size - 1);
+  std::memcpy(buffer, s.data(), n);
+  buffer[n] = 0;
+  return n < s.size() ? size : static_cast<DWORD>(n);
 }
 
 }  // namespace
@@ -110,9 +109,8 @@ DWORD GetModuleFileNameA(HMODULE, LPSTR buffer, DWORD size) {
     const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
     path.assign(self, n > 0 ? n : 0);
   }
-  const std::string windows = lw::LinuxPathToWindows(path);
   if (!buffer || size == 0) return 0;
-  return lw::CopyOut(windows, buffer, size);
+  return lw::CopyTruncated(lw::LinuxPathToWindows(path), buffer, size);
 }
 
 HMODULE GetModuleHandleA(LPCSTR name) {
@@ -127,7 +125,10 @@ BOOL SetCurrentDirectoryA(LPCSTR path) {
 DWORD GetCurrentDirectoryA(DWORD size, LPSTR buffer) {
   char cwd[PATH_MAX];
   if (!getcwd(cwd, sizeof cwd)) return 0;
-  return lw::CopyOut(lw::LinuxPathToWindows(cwd), buffer, size);
+  const std::string windows = lw::LinuxPathToWindows(cwd);
+  // Too small a buffer gets nothing, and learns the size it needs.
+  if (!buffer || size <= windows.size()) return static_cast<DWORD>(windows.size() + 1);
+  return lw::CopyTruncated(windows, buffer, size);
 }
 
 UINT GetACP() { return 936; }

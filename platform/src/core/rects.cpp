@@ -45,7 +45,10 @@ BOOL IntersectRect(LPRECT dst, const RECT* a, const RECT* b) {
 
 BOOL UnionRect(LPRECT dst, const RECT* a, const RECT* b) {
   if (!dst || !a || !b) return FALSE;
-  if (IsRectEmpty(a) && IsRectEmpty(b)) return SetRectEmpty(dst) && FALSE;
+  if (IsRectEmpty(a) && IsRectEmpty(b)) {
+    SetRectEmpty(dst);
+    return FALSE;
+  }
   if (IsRectEmpty(a)) return CopyRect(dst, b);
   if (IsRectEmpty(b)) return CopyRect(dst, a);
   *dst = RECT{std::min(a->left, b->left), std::min(a->top, b->top), std::max(a->right, b->right),
