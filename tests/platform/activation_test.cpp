@@ -115,6 +115,28 @@ TEST(Activation, DisabledWindowsGetNoInput) {
   }
 }
 
+TEST(Activation, ADisabledOwnerPassesClicksAndReturnsToItsEnabledPopup) {
+  Session s;
+  HWND owner = nullptr, popup = nullptr;
+  s.Start([&] {
+    return RunProgram([&] {
+      owner = MakeTopLevel("owner", 0, 0, 300, 200);
+      ShowWindow(owner, SW_SHOW);
+      popup = CreateWindowExA(0, kTestClass, "popup", WS_POPUP | WS_CAPTION, 400, 0, 200, 100,
+                              owner, nullptr, nullptr, nullptr);
+      ShowWindow(popup, SW_SHOW);
+      EnableWindow(owner, FALSE);
+    });
+  });
+  s.ActivateOtherProgram();
+  s.Click(100, 100);
+  EXPECT_EQ(GetActiveWindow(), popup);
+  EXPECT_EQ(TheJournal().Count(owner, WM_LBUTTONDOWN), 0);
+  s.ActivateOtherProgram();
+  s.ReturnTo(owner);
+  EXPECT_EQ(GetActiveWindow(), popup);
+}
+
 TEST(Activation, AnotherProgramTakesActivationAndGivesItBack) {
   Session s;
   HWND main = nullptr, child = nullptr;

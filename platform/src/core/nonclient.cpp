@@ -159,7 +159,7 @@ LRESULT DefaultHitTest(Window* w, POINT screen) {
 
 void DrawFrame(Window* w) {
   // A pending WM_NCPAINT will draw it all anyway.
-  if (!IsReallyVisible(w) || w->frameDirty) return;
+  if (!IsReallyVisible(w) || w->frameDirty || EqualRect(&w->rect, &w->client)) return;
   HDC dc = GetWindowDC(w->handle);
   if (!dc) return;
   // The frame never paints over the client area.

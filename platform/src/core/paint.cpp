@@ -97,15 +97,11 @@ void InvalidateClient(Window* w, const Region* region, bool erase, bool children
     Region part = r;
     part.Intersect(c->rect);
     if (part.Empty()) continue;
+    Region frame = part;
+    frame.Subtract(c->client);
+    if (!frame.Empty()) c->frameDirty = true;
     Region clientPart = part;
     clientPart.Intersect(c->client);
-    if (!EqualRect(&c->rect, &c->client) && !clientPart.Empty()) {
-      Region frame = part;
-      frame.Subtract(c->client);
-      if (!frame.Empty()) c->frameDirty = true;
-    } else if (!EqualRect(&c->rect, &c->client)) {
-      c->frameDirty = true;
-    }
     clientPart.Offset(-c->client.left, -c->client.top);
     InvalidateClient(c, &clientPart, erase, true);
   }

@@ -8,6 +8,7 @@
 
 #include "backend/backend.h"
 #include "core/activation.h"
+#include "core/core.h"
 #include "core/frame.h"
 #include "core/paint.h"
 #include "core/state.h"
@@ -21,6 +22,7 @@ struct Tables {
   uintptr_t nextHandle = 0x10020;
   Window desktop;
   int createCalls = 0;
+  int failingCreateCall = 0;  // 0: none fails
 };
 
 Tables& T() {
@@ -36,8 +38,6 @@ WindowClass* FindClass(LPCSTR name) {
   }
   return nullptr;
 }
-
-int FailingCreateCall = 0;
 
 Window* NewWindow() {
   auto w = std::make_unique<Window>();
@@ -172,10 +172,11 @@ void ResetWindows() {
   t.desktop.children.clear();
   t.classes.clear();
   t.createCalls = 0;
+  t.failingCreateCall = 0;
 }
 
 void SetFailingCreateCall(int n) {
-  FailingCreateCall = n;
+  T().failingCreateCall = n;
   T().createCalls = 0;
 }
 
@@ -236,7 +237,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style,
                      int cx, int cy, HWND parentHandle, HMENU menu, HINSTANCE instance,
                      LPVOID param) {
   lw::Tables& t = lw::T();
-  if (++t.createCalls == lw::FailingCreateCall) return nullptr;
+  if (++t.createCalls == t.failingCreateCall) return nullptr;
   const lw::WindowClass* cls = lw::FindClass(className);
   Window* parent = FromHandle(parentHandle);
   if (!cls || ((style & WS_CHILD) && !parent)) return nullptr;
