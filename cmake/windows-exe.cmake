@@ -1,5 +1,6 @@
-# Compile and link options of the Windows program: a small, hardened exe whose
-# bytes depend only on the sources, not on the build directory or the time.
+# Compile and link options of the Windows program, for MinGW-w64 GCC (cross or
+# on Windows itself): one self-contained, small, hardened exe whose bytes
+# depend only on the sources, not on the build directory or the time.
 add_compile_options(-ffunction-sections -fdata-sections
                     -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
                     -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
@@ -13,6 +14,7 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   add_compile_options(-fno-asynchronous-unwind-tables)
 endif()
 add_link_options(
+  -static -static-libgcc -static-libstdc++  # only system DLLs are imported
   -Wl,--gc-sections -s        # only what is reached, no symbols
   -Wl,--no-insert-timestamp   # reproducible: no link time in the headers
   -Wl,--dynamicbase -Wl,--nxcompat)  # ASLR and DEP

@@ -45,6 +45,7 @@ namespace std {
 [[noreturn]] void __throw_underflow_error(const char*) { abort(); }
 }  // namespace std
 
-// The library's prebuilt std::string was compiled with exceptions; compiling
-// its members here, without them, keeps that copy out of the exe.
+// The library's prebuilt strings were compiled with exceptions; compiling
+// their members here, without them, keeps those copies out of the exe.
 template class std::basic_string<char>;
+template class std::basic_string<wchar_t>;
