@@ -4,6 +4,7 @@ Input goes through real X events (xdotool); state is read back from Win32 by ins
 in the same prefix. Waiting is always polling with a short interval and a bounded number of tries.
 """
 
+import contextlib
 import os
 import shutil
 import signal
@@ -155,6 +156,15 @@ class Session:
             program.end()
             raise
         return program
+
+    @contextlib.contextmanager
+    def running(self, windows_path):
+        """The program started as by start(), and ended at the close of the block if still up."""
+        program = self.start(windows_path)
+        try:
+            yield program
+        finally:
+            program.end()
 
     # Real X input.
 

@@ -98,8 +98,7 @@ def reactivate(session):
 
 @scenario("zh-1024", "zh-1280", "zh-400")
 def window_title_and_centred_rect(session, paths):
-    program = session.start(paths.plain)
-    try:
+    with session.running(paths.plain):
         state = session.state()
         expect("code page", state.get("acp"), "936")
         expect("title", state.get("title"), TITLE)
@@ -112,39 +111,30 @@ def window_title_and_centred_rect(session, paths):
             # screen plus the frames), even through SetWindowPos, so on a screen smaller than the
             # window only the centred top-left corner can be checked here.
             expect("outer top-left corner", state.numbers("rect")[:2], wanted[:2])
-    finally:
-        program.end()
 
 
 @scenario("en-1024")
 def title_and_notification_read_under_code_page_1252(session, paths):
-    program = session.start(paths.plain)
-    try:
+    with session.running(paths.plain):
         state = session.state()
         expect("code page", state.get("acp"), "1252")
         expect("title", state.get("title"), TITLE)
         session.click(*control_centre(state, BUTTON))
         expect_notification(session)
-    finally:
-        program.end()
 
 
 @scenario("zh-1024")
 def starts_with_focus_on_first_check_box_and_no_marks(session, paths):
-    program = session.start(paths.plain)
-    try:
+    with session.running(paths.plain):
         state = session.wait_for("focus on 选择框1", focus_on(110))
         expect("check marks", state.numbers("checks"), (0, 0, 0, 0))
         expect("active window", state.get("active"), "main")
         expect("current folder", state.get("cwd"), r"C:\lanxiu" + "\\")
-    finally:
-        program.end()
 
 
 @scenario("zh-1024")
 def tab_and_shift_tab_walk_the_ring(session, paths):
-    program = session.start(paths.plain)
-    try:
+    with session.running(paths.plain):
         session.wait_for("focus on 选择框1", focus_on(110))
         for step in TAB_RING[1:] + TAB_RING[:1]:
             session.keys("Tab")
@@ -152,14 +142,11 @@ def tab_and_shift_tab_walk_the_ring(session, paths):
         for step in reversed(TAB_RING):
             session.keys("shift+Tab")
             session.wait_for(f"Shift+Tab reaching {step}", focus_on(step))
-    finally:
-        program.end()
 
 
 @scenario("zh-1024")
 def space_and_clicks_toggle_only_that_check_box(session, paths):
-    program = session.start(paths.plain)
-    try:
+    with session.running(paths.plain):
         session.wait_for("focus on 选择框1", focus_on(110))
         session.keys("space")
         session.wait_for("Space checking 选择框1", checks_are((1, 0, 0, 0)))
@@ -172,14 +159,11 @@ def space_and_clicks_toggle_only_that_check_box(session, paths):
             session.wait_for(f"a click checking {control} alone", checks_are(marks))
             session.click(*control_centre(state, control))
             session.wait_for(f"a second click unchecking {control}", checks_are((0, 0, 0, 0)))
-    finally:
-        program.end()
 
 
 @scenario("zh-1024")
 def enter_clicks_nothing(session, paths):
-    program = session.start(paths.plain)
-    try:
+    with session.running(paths.plain):
         session.wait_for("focus on 选择框1", focus_on(110))
         tab_to(session, BUTTON)
         # Tab after Enter: once the focus has moved, Enter has been handled too.
@@ -190,14 +174,11 @@ def enter_clicks_nothing(session, paths):
         state = session.wait_for("Tab after Enter reaching 选择框2", focus_on(120))
         expect("check marks after Enter on 选择框1", state.numbers("checks"), (0, 0, 0, 0))
         expect("box after Enter on 选择框1", state.get("box"), "none")
-    finally:
-        program.end()
 
 
 @scenario("zh-1024")
 def press_on_button_released_elsewhere_is_no_click(session, paths):
-    program = session.start(paths.plain)
-    try:
+    with session.running(paths.plain):
         state = session.wait_for("focus on 选择框1", focus_on(110))
         x, y = control_centre(state, BUTTON)
         session.xdotool("mousemove", str(x), str(y), "mousedown", "1")
@@ -206,14 +187,11 @@ def press_on_button_released_elsewhere_is_no_click(session, paths):
         session.keys("Tab")  # once the focus has moved, the release has been handled too
         state = session.wait_for("Tab after the release reaching 选择框1", focus_on(110))
         expect("box after a release outside 按钮1", state.get("box"), "none")
-    finally:
-        program.end()
 
 
 @scenario("zh-1024")
 def click_on_button_shows_task_modal_box(session, paths):
-    program = session.start(paths.plain)
-    try:
+    with session.running(paths.plain):
         state = session.wait_for("focus on 选择框1", focus_on(110))
         session.click(*control_centre(state, 120))
         session.wait_for("a click checking 选择框2", checks_are((0, 1, 0, 0)))
@@ -226,14 +204,11 @@ def click_on_button_shows_task_modal_box(session, paths):
         state = reactivate(session)
         session.wait_for("focus back on 按钮1", focus_on(BUTTON))
         expect("check marks after the box", state.numbers("checks"), (0, 1, 0, 0))
-    finally:
-        program.end()
 
 
 @scenario("zh-1024")
 def space_on_button_shows_task_modal_box(session, paths):
-    program = session.start(paths.plain)
-    try:
+    with session.running(paths.plain):
         session.wait_for("focus on 选择框1", focus_on(110))
         tab_to(session, BUTTON)
         session.keys("space")
@@ -243,8 +218,6 @@ def space_on_button_shows_task_modal_box(session, paths):
         session.wait_for("focus back on 按钮1", focus_on(BUTTON))
         session.keys("space")
         expect_notification(session)
-    finally:
-        program.end()
 
 
 def close_button_point(session, state):
@@ -264,12 +237,9 @@ def close_button_point(session, state):
 
 
 def ends_with_exit_code_0(session, paths, close):
-    program = session.start(paths.plain)
-    try:
+    with session.running(paths.plain) as program:
         close(session.wait_for("focus on 选择框1", focus_on(110)))
         expect("exit code", program.exit_code(), 0)
-    finally:
-        program.end()
 
 
 @scenario("zh-1024")
@@ -282,14 +252,11 @@ def escape_ends_with_exit_code_0(session, paths):
 
 @scenario("zh-1024")
 def escape_with_shift_or_ctrl_keeps_the_window(session, paths):
-    program = session.start(paths.plain)
-    try:
+    with session.running(paths.plain) as program:
         session.wait_for("focus on 选择框1", focus_on(110))
         session.keys("shift+Escape", "ctrl+Escape", "Tab")
         session.wait_for("Tab after the Escapes reaching 选择框2", focus_on(120))
         expect("process running", program.running(), True)
-    finally:
-        program.end()
 
 
 @scenario("zh-1024")
@@ -305,10 +272,7 @@ def close_button_ends_with_exit_code_0(session, paths):
 
 @scenario("zh-1024")
 def folder_with_5c_trail_byte_becomes_current(session, paths):
-    program = session.start(paths.trail_5c)
-    try:
+    with session.running(paths.trail_5c):
         state = session.state()
         expect("code page", state.get("acp"), "936")
         expect("current folder", state.get("cwd"), "C:\\" + TRAIL_5C_FOLDER + "\\")
-    finally:
-        program.end()
