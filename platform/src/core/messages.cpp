@@ -82,7 +82,10 @@ using lw::FromHandle;
 using lw::Window;
 
 BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT first, UINT last) {
-  while (!lw::NextMessage(msg, hwnd, first, last, true)) lw::CurrentBackend()->WaitForInput();
+  while (!lw::NextMessage(msg, hwnd, first, last, true)) {
+    if (hwnd && !FromHandle(hwnd)) return -1;  // nothing could ever come
+    lw::CurrentBackend()->WaitForInput();
+  }
   return msg->message != WM_QUIT;
 }
 
