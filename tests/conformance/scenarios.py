@@ -17,9 +17,12 @@ OUTER_SIZE = (506, 479)
 CHECK_BOXES = (110, 120, 130, 140)  # 选择框1-4
 BUTTON = 150  # 按钮1
 TAB_RING = CHECK_BOXES + (BUTTON,)
-# Client rectangles (left, top, width, height) of the controls a person clicks.
+BANNER, ABOUT_BOX, ABOUT_TEXT = 100, 160, 170  # 图片框1, 分组框1, 标签1
+# Client rectangles (left, top, width, height) that a person clicks in the middle of: the
+# controls, the banner as far as the client area shows it, and 分组框1's left margin beside 标签1.
 LAYOUT = {110: (24, 224, 152, 24), 120: (24, 256, 152, 24), 130: (24, 288, 152, 24),
-          140: (24, 320, 152, 24), 150: (16, 368, 160, 48)}
+          140: (24, 320, 152, 24), 150: (16, 368, 160, 48), BANNER: (0, 0, 500, 200),
+          ABOUT_BOX: (216, 224, 16, 192), ABOUT_TEXT: (232, 256, 224, 144)}
 HTCLOSE = 20
 
 SCENARIOS = []
@@ -159,6 +162,20 @@ def space_and_clicks_toggle_only_that_check_box(session, paths):
             session.wait_for(f"a click checking {control} alone", checks_are(marks))
             session.click(*control_centre(state, control))
             session.wait_for(f"a second click unchecking {control}", checks_are((0, 0, 0, 0)))
+
+
+@scenario("zh-1024")
+def clicks_on_banner_and_about_box_do_nothing(session, paths):
+    with session.running(paths.plain):
+        state = session.wait_for("focus on 选择框1", focus_on(110))
+        session.click(*control_centre(state, 120))
+        session.wait_for("a click checking 选择框2", checks_are((0, 1, 0, 0)))
+        for control in (BANNER, ABOUT_BOX, ABOUT_TEXT):
+            session.click(*control_centre(state, control))
+        session.keys("Tab")  # once the focus has moved, the clicks have been handled too
+        state = session.wait_for("Tab after the clicks reaching 选择框3", focus_on(130))
+        expect("check marks", state.numbers("checks"), (0, 1, 0, 0))
+        expect("box", state.get("box"), "none")
 
 
 @scenario("zh-1024")
