@@ -70,6 +70,7 @@ class Prefix:
         each time it is hidden; with both settings off, wine places its windows itself.
         """
         if self.path.exists():
+            self.stop_wine(screen)  # left running by a run that was cut short
             shutil.rmtree(self.path)
         self.path.parent.mkdir(parents=True, exist_ok=True)
         env = self.environment(screen, "en_US.UTF-8")
