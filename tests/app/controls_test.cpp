@@ -177,8 +177,8 @@ INSTANTIATE_TEST_SUITE_P(Pictures, DamagedBannerTest,
                          ::testing::Values(DamagedBanner{"Truncated", Truncated},
                                            DamagedBanner{"Scrambled", Scrambled},
                                            DamagedBanner{"NotAJpeg", NotAPicture}),
-                         [](const ::testing::TestParamInfo<DamagedBanner>& info) {
-                           return info.param.name;
+                         [](const ::testing::TestParamInfo<DamagedBanner>& case_info) {
+                           return case_info.param.name;
                          });
 
 // After a change of the system colours the label and the window follow at

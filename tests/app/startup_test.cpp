@@ -58,9 +58,9 @@ INSTANTIATE_TEST_SUITE_P(Screens, CentringTest,
                                            ScreenCase{640, 480, {67, 0, 573, 479}},
                                            // -179 / 2 truncates to -89, not -90
                                            ScreenCase{400, 300, {-53, -89, 453, 390}}),
-                         [](const ::testing::TestParamInfo<ScreenCase>& info) {
-                           return std::to_string(info.param.width) + "x" +
-                                  std::to_string(info.param.height);
+                         [](const ::testing::TestParamInfo<ScreenCase>& screen) {
+                           return std::to_string(screen.param.width) + "x" +
+                                  std::to_string(screen.param.height);
                          });
 
 // ---- Program folder and command line ----
@@ -262,7 +262,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FatalCase{"LastUnitRefused", 9, NoChange, kStartWindowFailed},
                       FatalCase{"WindowNumberMissing", 0, RenumberMainWindow, kStartWindowFailed},
                       FatalCase{"DefinitionUnreadable", 0, LoseAllUnits, kDefinitionUnreadable}),
-    [](const ::testing::TestParamInfo<FatalCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<FatalCase>& cause) { return cause.param.name; });
 
 }  // namespace
 }  // namespace app_test
