@@ -4,7 +4,7 @@
 add_compile_options(-ffunction-sections -fdata-sections
                     -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
                     -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
-# One thread and no exceptions: windows/lean_runtime.cpp keeps the static C++
+# One thread and no exceptions: platform/mingw/lean_runtime.cpp keeps the static C++
 # runtime's exception support out of the exe.
 add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions> $<$<COMPILE_LANGUAGE:CXX>:-fno-rtti>
                     $<$<COMPILE_LANGUAGE:CXX>:-fno-threadsafe-statics>)

@@ -23,7 +23,7 @@ for preset in win32 win64; do
   echo "== $preset: $exe, $size bytes"
   python3 tests/exe/check_exe.py "$exe" "${machine[$preset]}" || failed=1
   # The product is the 32-bit exe. A library part compiled with exceptions
-  # (see windows/lean_runtime.cpp) brings the whole exception runtime back:
+  # (see platform/mingw/lean_runtime.cpp) brings the whole exception runtime back:
   # it shows here first.
   if [[ "$preset" == win32 ]]; then
     if ((size < size_limit)); then
