@@ -1,4 +1,5 @@
-// The process entry of the program on Linux: starts the layer, runs the
+// The process entry of the program on Linux: on a desktop, the program runs
+// in real windows; otherwise (or with a script to follow) the layer runs the
 // program's WinMain on its own thread and drives it headless, from the
 // script in $LW_SCRIPT or by taking a screenshot and closing its windows.
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "backend/script.h"
+#include "backend/sdl.h"
 #include "lw/testing.h"
 
 namespace {
@@ -35,6 +37,9 @@ void ReadScreenSize(lw::testing::Options* options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (!std::getenv("LW_SCRIPT") && lw::StartDesktopVideo())
+    return lw::RunOnDesktop(CommandLine(argc, argv));
+
   lw::testing::Options options;
   ReadScreenSize(&options);
   options.commandLine = CommandLine(argc, argv);
