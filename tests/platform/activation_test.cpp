@@ -85,7 +85,7 @@ TEST(Activation, AClickOnAnInactiveWindowActivatesItBeforeTheButtonMessage) {
     if (r.hwnd == back && r.msg == WM_ACTIVATE) EXPECT_EQ(LOWORD(r.wp), WA_CLICKACTIVE);
 }
 
-TEST(Activation, DisabledWindowsGetNoInput) {
+TEST(Activation, DisabledWindowsGetNoClicks) {
   Session s;
   HWND main = nullptr, child = nullptr;
   s.Start([&] {
@@ -93,12 +93,9 @@ TEST(Activation, DisabledWindowsGetNoInput) {
       main = MakeTopLevel("t", 0, 0, 300, 200);
       child = MakeChild(main, 1, 10, 10, 100, 50);
       ShowWindow(main, SW_SHOW);
-      SetFocus(child);
     });
   });
-  s.Idle();
-  EnableWindow(child, FALSE);  // the focus leaves a window that is disabled
-  EXPECT_EQ(GetFocus(), nullptr);
+  EnableWindow(child, FALSE);
   TheJournal().records.clear();
   s.Click(3 + 20, 3 + 19 + 20);
   EXPECT_EQ(TheJournal().Count(child, WM_LBUTTONDOWN), 0);
@@ -107,11 +104,47 @@ TEST(Activation, DisabledWindowsGetNoInput) {
   EnableWindow(main, FALSE);
   TheJournal().records.clear();
   s.Click(100, 100);
-  s.Key('A');
-  for (const Record& r : TheJournal().records) {
-    EXPECT_NE(r.msg, WM_LBUTTONDOWN);
-    EXPECT_NE(r.msg, WM_KEYDOWN);
-    EXPECT_NE(r.msg, WM_SYSKEYDOWN);
+  s.Click(3 + 20, 3 + 19 + 20);
+  for (const Record& r : TheJournal().records) EXPECT_NE(r.msg, WM_LBUTTONDOWN);
+}
+
+// The program disables a window when its focused child gets 'D'. Only the
+// focus window itself loses the focus; keys go to the focus, or to the
+// active window as system keys when nothing has it.
+TEST(Activation, DisablingTakesTheFocusOnlyFromTheFocusWindowItself) {
+  struct Case {
+    bool disableParent;
+    bool focusKept;
+    UINT keyMessage;
+  };
+  for (const Case c : {Case{true, true, WM_KEYDOWN}, Case{false, false, WM_SYSKEYDOWN}}) {
+    SCOPED_TRACE(c.disableParent ? "parent disabled" : "focus window disabled");
+    TheJournal() = Journal{};
+    HWND main = nullptr, child = nullptr;
+    Session s;
+    TheJournal().hook = [&](HWND hwnd, UINT msg, WPARAM wp, LPARAM, LRESULT*) {
+      if (hwnd == child && msg == WM_KEYDOWN && wp == 'D')
+        EnableWindow(c.disableParent ? main : child, FALSE);
+      return false;
+    };
+    s.Start([&] {
+      return RunProgram([&] {
+        main = MakeTopLevel("t", 0, 0, 300, 200);
+        child = MakeChild(main, 1, 10, 10, 100, 50);
+        TheJournal().focusOnActivate[main] = child;
+        ShowWindow(main, SW_SHOW);
+      });
+    });
+    ASSERT_EQ(GetFocus(), child);
+    s.Key('D');
+    EXPECT_EQ(GetFocus(), c.focusKept ? child : nullptr);
+    EXPECT_EQ(GetActiveWindow(), main);
+    EXPECT_EQ(TheJournal().Count(child, WM_KILLFOCUS), c.focusKept ? 0 : 1);
+    TheJournal().records.clear();
+    s.Key('A');
+    HWND expected = c.focusKept ? child : main;
+    EXPECT_EQ(TheJournal().For(expected, {WM_KEYDOWN, WM_SYSKEYDOWN}),
+              std::vector<UINT>{c.keyMessage});
   }
 }
 

@@ -130,7 +130,7 @@ void Key(UINT vk, bool down) {
     target = ActiveWindow();
     system = true;
   }
-  if (!target || !target->Enabled() || !RootOf(target)->Enabled()) return;
+  if (!target) return;
   const UINT msg = down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
   LPARAM lp = 1;
   if (alt || (down && vk == VK_MENU)) lp |= LPARAM{1} << 29;

@@ -151,7 +151,9 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
   if (!w) return FALSE;
   const BOOL wasDisabled = !w->Enabled();
   if (enable == !wasDisabled) return wasDisabled;
-  if (!enable && lw::FocusWindow() && lw::IsDescendant(w, lw::FocusWindow())) SetFocus(nullptr);
+  // Only the focus window itself loses the focus; a focused child of a
+  // disabled window keeps it, and keeps getting the keys.
+  if (!enable && lw::FocusWindow() == w) SetFocus(nullptr);
   if (!enable && GetCapture() && lw::IsDescendant(w, FromHandle(GetCapture()))) ReleaseCapture();
   if (enable) {
     w->style &= ~WS_DISABLED;
