@@ -2,12 +2,12 @@
 // thread until the box ends.
 //
 // Measured on the platform: with no owner and MB_TASKMODAL every enabled
-// top-level window of the thread is disabled while the box is open and
+// top-level window of the thread is disabled before the box appears and
 // enabled again before it goes; without an owner and without MB_TASKMODAL
 // nothing is disabled. WM_QUIT ends the box and is posted again. The window
-// that was active before becomes active again afterwards. The windows are
-// disabled once the box is active, so that each has seen its focus when it
-// lost the activation and can give it back afterwards.
+// that was active before becomes active again afterwards, and its own focus
+// memory puts its focus back: a disabled window keeps its focus until the
+// box takes the activation from it.
 #include "controls/message_box.h"
 
 #include <optional>
@@ -29,7 +29,7 @@ std::vector<HWND> TopLevelWindows() {
 }
 
 // Disables what the box is modal to; returns the windows to enable again.
-std::vector<HWND> DisableForModality(HWND box, HWND owner, UINT type) {
+std::vector<HWND> DisableForModality(HWND owner, UINT type) {
   std::vector<HWND> candidates;
   if (owner)
     candidates.push_back(GetAncestor(owner, GA_ROOT));
@@ -37,7 +37,7 @@ std::vector<HWND> DisableForModality(HWND box, HWND owner, UINT type) {
     candidates = TopLevelWindows();
   std::vector<HWND> disabled;
   for (HWND w : candidates) {
-    if (w == box || !IsWindowEnabled(w)) continue;
+    if (!IsWindowEnabled(w)) continue;
     EnableWindow(w, FALSE);
     disabled.push_back(w);
   }
@@ -91,17 +91,19 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   if (owner && !IsWindow(owner)) return 0;
   lw::RegisterMessageBoxClass();
   HWND previousActive = GetActiveWindow();
+  const std::vector<HWND> disabled = lw::DisableForModality(owner, type);
   lw::MessageBoxState state;
   HWND box = lw::CreateMessageBoxWindow(owner, text ? text : "",
                                         caption ? caption : lw::kDefaultCaption, type, &state);
-  if (!box) return 0;
+  if (!box) {
+    lw::EnableAgain(disabled);
+    return 0;
+  }
   ShowWindow(box, SW_SHOW);
   SetFocus(state.okButton);
-  const std::vector<HWND> disabled = lw::DisableForModality(box, owner, type);
   const std::optional<int> quit = lw::RunModalLoop(box, state);
   lw::EnableAgain(disabled);
   if (IsWindow(box)) DestroyWindow(box);
-  // The window's own focus memory puts its focus back.
   if (previousActive && IsWindow(previousActive)) SetActiveWindow(previousActive);
   if (quit) PostQuitMessage(*quit);
   return state.result;
