@@ -24,6 +24,21 @@ constexpr ColourValue kWhite = 0x00ffffff;
 constexpr ColourValue kGrey = 0x00808080;
 COLORREF ResolveColour(ColourValue value);
 
+// A solid brush of a colour value, resolved when the brush is made and
+// deleted with its owner.
+class SolidBrush {
+ public:
+  explicit SolidBrush(ColourValue colour) : brush_(CreateSolidBrush(ResolveColour(colour))) {}
+  ~SolidBrush() { DeleteObject(brush_); }
+  SolidBrush(const SolidBrush&) = delete;
+  SolidBrush& operator=(const SolidBrush&) = delete;
+
+  HBRUSH get() const { return brush_; }
+
+ private:
+  HBRUSH brush_;
+};
+
 // A picture held in the definition: the bytes of an image file.
 struct PictureBytes {
   const unsigned char* data = nullptr;
@@ -55,6 +70,13 @@ struct EventBinding {
   int event;
   const char* routine_name;        // as stored in the definition
   EventRoutine routine = nullptr;  // resolved at start-up; none if unknown
+};
+
+// DataSource and DataColumn: the data a unit would show. Every unit of this
+// system leaves them empty, bound to no data.
+struct DataBinding {
+  const char* source;
+  const char* column;
 };
 
 // ---- Settings of each kind (no unit stores a font, so every text is drawn
@@ -90,8 +112,7 @@ struct PicBoxSettings {
   PictureBytes picture;
   int picture_mode;  // 0: own size at the top-left corner
   bool animate;
-  const char* data_source;
-  const char* data_column;
+  DataBinding data;
 };
 
 struct LabelSettings {
@@ -108,8 +129,7 @@ struct LabelSettings {
   int horizontal_alignment;
   bool word_wrap;
   int vertical_alignment;
-  const char* data_source;
-  const char* data_column;
+  DataBinding data;
 };
 
 struct GroupBoxSettings {
@@ -136,8 +156,7 @@ struct CheckBoxSettings {
   ColourValue text_colour;
   ColourValue background_colour;
   bool checked;
-  const char* data_source;
-  const char* data_column;
+  DataBinding data;
 };
 
 using KindSettings = std::variant<WindowSettings, PicBoxSettings, LabelSettings, GroupBoxSettings,
