@@ -5,24 +5,15 @@
 
 namespace ui {
 
+// Alignment settings always write their bits, left and top included.
 DWORD HorizontalAlignmentStyle(int alignment) {
-  switch (alignment) {
-    case kAlignCentre:
-      return BS_CENTER;
-    case kAlignRightOrBottom:
-      return BS_RIGHT;
-  }
-  return BS_LEFT;
+  static const DWORD kStyles[] = {BS_LEFT, BS_CENTER, BS_RIGHT};
+  return kStyles[alignment];
 }
 
 DWORD VerticalAlignmentStyle(int alignment) {
-  switch (alignment) {
-    case kAlignCentre:
-      return BS_VCENTER;
-    case kAlignRightOrBottom:
-      return BS_BOTTOM;
-  }
-  return BS_TOP;
+  static const DWORD kStyles[] = {BS_TOP, BS_VCENTER, BS_BOTTOM};
+  return kStyles[alignment];
 }
 
 bool ButtonControl::Create(const ControlCreation& creation, const char* text, DWORD kind_style) {
@@ -34,10 +25,21 @@ bool ButtonControl::Create(const ControlCreation& creation, const char* text, DW
   set_handle(handle);
   SetWindowLongPtrA(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   class_procedure_ = SubclassWindow(handle, &ButtonControl::SubclassProc);
+  SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+               FALSE);
   return true;
 }
 
-bool ButtonControl::OnEraseBackground(HDC, LRESULT*) { return false; }
+bool ButtonControl::RaiseClickOnClicked(UINT message, WPARAM wparam, LRESULT* result) const {
+  if (message != WM_COMMAND || HIWORD(wparam) != BN_CLICKED) return false;
+  RaiseEvent(kEventClick);
+  *result = 0;
+  return true;
+}
+
+LRESULT ButtonControl::OnEraseBackground(HDC dc) {
+  return CallClassProcedure(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+}
 
 LRESULT ButtonControl::CallClassProcedure(UINT message, WPARAM wparam, LPARAM lparam) const {
   return CallPreviousWindowProc(class_procedure_, handle(), message, wparam, lparam);
@@ -55,11 +57,8 @@ LRESULT ButtonControl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
       return OnFocusChange(message, wparam, lparam, kEventFocusGained);
     case WM_KILLFOCUS:
       return OnFocusChange(message, wparam, lparam, kEventFocusLost);
-    case WM_ERASEBKGND: {
-      LRESULT result = 0;
-      if (OnEraseBackground(reinterpret_cast<HDC>(wparam), &result)) return result;
-      break;
-    }
+    case WM_ERASEBKGND:
+      return OnEraseBackground(reinterpret_cast<HDC>(wparam));
     case WM_COMMAND:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
@@ -68,6 +67,7 @@ LRESULT ButtonControl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
   return CallClassProcedure(message, wparam, lparam);
 }
 
+// The class moves the focus first; the event follows.
 LRESULT ButtonControl::OnFocusChange(UINT message, WPARAM wparam, LPARAM lparam, int event) {
   const LRESULT result = CallClassProcedure(message, wparam, lparam);
   RaiseEvent(event);
@@ -83,14 +83,15 @@ LRESULT ButtonControl::OnChildNotification(UINT message, WPARAM wparam, LPARAM l
 }
 
 StaticColours::StaticColours(ColourValue text, ColourValue background)
-    : text_(text), background_(background), brush_(CreateSolidBrush(ResolveColour(background))) {}
+    : text_(text), background_(background), brush_(background) {}
 
-StaticColours::~StaticColours() { DeleteObject(brush_); }
-
-LRESULT StaticColours::Answer(HDC dc) const {
+bool StaticColours::Answer(UINT message, WPARAM wparam, LRESULT* result) const {
+  if (message != WM_CTLCOLORSTATIC) return false;
+  const HDC dc = reinterpret_cast<HDC>(wparam);
   SetTextColor(dc, ResolveColour(text_));
   SetBkColor(dc, ResolveColour(background_));
-  return reinterpret_cast<LRESULT>(brush_);
+  *result = reinterpret_cast<LRESULT>(brush_.get());
+  return true;
 }
 
 }  // namespace ui

@@ -1,6 +1,6 @@
 // What the three kinds built on the system "BUTTON" class share: making the
-// control, the alignment style bits, and a subclass that raises the focus
-// events and passes colour requests from children back to the asking unit.
+// control, the alignment style bits, the click notification, and a subclass
+// that raises the focus events and passes what children send back to them.
 #pragma once
 
 #include "ui/controls/controls.h"
@@ -14,11 +14,15 @@ DWORD VerticalAlignmentStyle(int alignment);
 class ButtonControl : public Unit {
  protected:
   using Unit::Unit;
-  // Makes the hidden "BUTTON" window with the kind's style bits and puts the
-  // subclass in front of the class's procedure.
+  // Makes the hidden "BUTTON" window with the kind's style bits, puts the
+  // subclass in front of the class's procedure and gives it the stock
+  // DEFAULT_GUI_FONT.
   bool Create(const ControlCreation& creation, const char* text, DWORD kind_style);
-  // WM_ERASEBKGND; returning false leaves it to the class alone.
-  virtual bool OnEraseBackground(HDC dc, LRESULT* result);
+  // Turns BN_CLICKED, handed back by the parent, into the click event.
+  // False for any other notification.
+  bool RaiseClickOnClicked(UINT message, WPARAM wparam, LRESULT* result) const;
+  // WM_ERASEBKGND; by default the class's own.
+  virtual LRESULT OnEraseBackground(HDC dc);
   LRESULT CallClassProcedure(UINT message, WPARAM wparam, LPARAM lparam) const;
 
  private:
@@ -30,23 +34,22 @@ class ButtonControl : public Unit {
   WNDPROC class_procedure_ = nullptr;
 };
 
-// How check boxes and the group box answer WM_CTLCOLORSTATIC: text and
+// How check boxes and the group box answer the colour request: text and
 // background colour on the device context, and their background brush, made
 // once at creation (so it keeps the button face of that moment).
 class StaticColours {
  public:
   StaticColours(ColourValue text, ColourValue background);
-  ~StaticColours();
-  StaticColours(const StaticColours&) = delete;
-  StaticColours& operator=(const StaticColours&) = delete;
 
-  HBRUSH brush() const { return brush_; }
-  LRESULT Answer(HDC dc) const;
+  HBRUSH brush() const { return brush_.get(); }
+  // Answers WM_CTLCOLORSTATIC, handed back by the parent; false for any
+  // other notification.
+  bool Answer(UINT message, WPARAM wparam, LRESULT* result) const;
 
  private:
   ColourValue text_;
   ColourValue background_;
-  HBRUSH brush_;
+  SolidBrush brush_;
 };
 
 }  // namespace ui

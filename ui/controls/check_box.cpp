@@ -24,21 +24,12 @@ class CheckBox : public ButtonControl {
 
   bool Make(const ControlCreation& creation) {
     if (!Create(creation, settings_.text, CheckBoxStyle(settings_))) return false;
-    SendMessageA(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
     SendMessageA(handle(), BM_SETCHECK, settings_.checked ? BST_CHECKED : BST_UNCHECKED, 0);
     return true;
   }
 
   bool HandleNotification(UINT message, WPARAM wparam, LPARAM, LRESULT* result) override {
-    if (message == WM_CTLCOLORSTATIC) {
-      *result = colours_.Answer(reinterpret_cast<HDC>(wparam));
-      return true;
-    }
-    if (message != WM_COMMAND || HIWORD(wparam) != BN_CLICKED) return false;
-    RaiseEvent(kEventClick);
-    *result = 0;
-    return true;
+    return colours_.Answer(message, wparam, result) || RaiseClickOnClicked(message, wparam, result);
   }
 
  private:
@@ -49,9 +40,7 @@ class CheckBox : public ButtonControl {
 }  // namespace
 
 std::unique_ptr<Unit> CreateCheckBox(const ControlCreation& creation) {
-  auto box = std::make_unique<CheckBox>(creation.window, creation.definition);
-  if (!box->Make(creation)) return nullptr;
-  return box;
+  return MakeControl<CheckBox>(creation);
 }
 
 }  // namespace ui

@@ -23,4 +23,13 @@ std::unique_ptr<Unit> CreateGroupBox(const ControlCreation& creation);
 std::unique_ptr<Unit> CreatePushButton(const ControlCreation& creation);
 std::unique_ptr<Unit> CreateCheckBox(const ControlCreation& creation);
 
+// The body of every creation operation, for a kind whose class offers
+// Make(creation).
+template <typename Control>
+std::unique_ptr<Unit> MakeControl(const ControlCreation& creation) {
+  auto control = std::make_unique<Control>(creation.window, creation.definition);
+  if (!control->Make(creation)) return nullptr;
+  return control;
+}
+
 }  // namespace ui

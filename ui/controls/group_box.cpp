@@ -13,29 +13,22 @@ class GroupBox : public ButtonControl {
         colours_(settings_.text_colour, settings_.background_colour) {}
 
   bool Make(const ControlCreation& creation) {
-    const DWORD kind_style = BS_GROUPBOX | HorizontalAlignmentStyle(settings_.horizontal_alignment);
-    if (!Create(creation, settings_.text, kind_style)) return false;
-    SendMessageA(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
-    return true;
+    return Create(creation, settings_.text,
+                  BS_GROUPBOX | HorizontalAlignmentStyle(settings_.horizontal_alignment));
   }
 
   bool HandleNotification(UINT message, WPARAM wparam, LPARAM, LRESULT* result) override {
-    if (message != WM_CTLCOLORSTATIC) return false;
-    *result = colours_.Answer(reinterpret_cast<HDC>(wparam));
-    return true;
-  }
-
- protected:
-  bool OnEraseBackground(HDC dc, LRESULT* result) override {
-    RECT client{};
-    GetClientRect(handle(), &client);
-    FillRect(dc, &client, colours_.brush());
-    *result = CallClassProcedure(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    return true;
+    return colours_.Answer(message, wparam, result);
   }
 
  private:
+  LRESULT OnEraseBackground(HDC dc) override {
+    RECT client{};
+    GetClientRect(handle(), &client);
+    FillRect(dc, &client, colours_.brush());
+    return ButtonControl::OnEraseBackground(dc);
+  }
+
   const GroupBoxSettings& settings_;
   StaticColours colours_;
 };
@@ -43,9 +36,7 @@ class GroupBox : public ButtonControl {
 }  // namespace
 
 std::unique_ptr<Unit> CreateGroupBox(const ControlCreation& creation) {
-  auto box = std::make_unique<GroupBox>(creation.window, creation.definition);
-  if (!box->Make(creation)) return nullptr;
-  return box;
+  return MakeControl<GroupBox>(creation);
 }
 
 }  // namespace ui

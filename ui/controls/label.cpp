@@ -46,9 +46,7 @@ class Label : public PrivateClassControl {
     GetClipBox(dc, &area);
     IntersectRect(&area, &area, &client);
     const HRGN region = CreateRectRgnIndirect(&area);
-    const HBRUSH brush = CreateSolidBrush(ResolveColour(settings_.background_colour));
-    FillRgn(dc, region, brush);
-    DeleteObject(brush);
+    FillRgn(dc, region, SolidBrush(settings_.background_colour).get());
     DeleteObject(region);
   }
 
@@ -58,9 +56,7 @@ class Label : public PrivateClassControl {
 }  // namespace
 
 std::unique_ptr<Unit> CreateLabel(const ControlCreation& creation) {
-  auto label = std::make_unique<Label>(creation.window, creation.definition);
-  if (!label->Make(creation)) return nullptr;
-  return label;
+  return MakeControl<Label>(creation);
 }
 
 }  // namespace ui

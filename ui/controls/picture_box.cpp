@@ -11,14 +11,11 @@ class PictureBox : public PrivateClassControl {
  public:
   PictureBox(MainWindow& window, const UnitDefinition& definition)
       : PrivateClassControl(window, definition),
-        settings_(std::get<PicBoxSettings>(definition.settings)) {}
-  ~PictureBox() override {
-    if (brush_ != nullptr) DeleteObject(brush_);
-  }
+        settings_(std::get<PicBoxSettings>(definition.settings)),
+        background_(settings_.background_colour) {}
 
   bool Make(const ControlCreation& creation) {
     if (!Create(creation, nullptr)) return false;
-    brush_ = CreateSolidBrush(ResolveColour(settings_.background_colour));
     picture_ = DecodePicture(settings_.picture);
     if (settings_.border_style == 0) RemoveEdges();
     return true;
@@ -28,7 +25,7 @@ class PictureBox : public PrivateClassControl {
   void Paint(HDC dc) override {
     RECT client{};
     GetClientRect(handle(), &client);
-    const HGDIOBJ previous_brush = SelectObject(dc, brush_);
+    const HGDIOBJ previous_brush = SelectObject(dc, background_.get());
     PatBlt(dc, 0, 0, client.right, client.bottom, PATCOPY);
     SelectObject(dc, previous_brush);
     if (!picture_.empty()) DrawPicture(dc);
@@ -55,16 +52,14 @@ class PictureBox : public PrivateClassControl {
   }
 
   const PicBoxSettings& settings_;
-  HBRUSH brush_ = nullptr;
+  const SolidBrush background_;  // made once: it keeps the colours of that moment
   DecodedPicture picture_;
 };
 
 }  // namespace
 
 std::unique_ptr<Unit> CreatePictureBox(const ControlCreation& creation) {
-  auto box = std::make_unique<PictureBox>(creation.window, creation.definition);
-  if (!box->Make(creation)) return nullptr;
-  return box;
+  return MakeControl<PictureBox>(creation);
 }
 
 }  // namespace ui

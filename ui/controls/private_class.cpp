@@ -1,5 +1,6 @@
 #include "ui/controls/private_class.h"
 
+#include "ui/self_painted_class.h"
 #include "ui/text_boundary.h"
 
 namespace ui {
@@ -7,21 +8,11 @@ namespace {
 
 const char kClassName[] = "LanxiuControl";
 
-bool RegisterPrivateClass(WNDPROC procedure) {
-  WNDCLASSA window_class{};
-  window_class.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-  window_class.lpfnWndProc = procedure;
-  window_class.hInstance = GetModuleHandleA(nullptr);
-  window_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  window_class.lpszClassName = kClassName;
-  return RegisterWindowClass(window_class) != 0;
-}
-
 }  // namespace
 
 bool PrivateClassControl::Create(const ControlCreation& creation, const char* text) {
-  static const bool registered = RegisterPrivateClass(&PrivateClassControl::WindowProc);
+  static const bool registered =
+      RegisterSelfPaintedClass(kClassName, &PrivateClassControl::WindowProc);
   (void)registered;  // a failed registration makes the creation fail
   const UnitDefinition& unit = creation.definition;
   const HWND handle = CreateWindowWithText(
@@ -44,6 +35,8 @@ void PrivateClassControl::RemoveEdges() const {
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
+// The control object comes with WM_NCCREATE, the first message of a child
+// window, and lives until the main window goes, after this window has.
 LRESULT CALLBACK PrivateClassControl::WindowProc(HWND window, UINT message, WPARAM wparam,
                                                  LPARAM lparam) {
   if (message == WM_NCCREATE) {
@@ -62,9 +55,6 @@ LRESULT PrivateClassControl::HandleMessage(UINT message, WPARAM wparam, LPARAM l
     case WM_PAINT:
       OnPaint();
       return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrA(handle(), GWLP_USERDATA, 0);
-      break;
   }
   return DefaultWindowProc(handle(), message, wparam, lparam);
 }

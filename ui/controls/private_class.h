@@ -1,5 +1,5 @@
 // The program's own window class, shared by the picture box and the label:
-// both paint every pixel themselves, so the class has no background brush.
+// both paint every pixel themselves.
 #pragma once
 
 #include "ui/controls/controls.h"

@@ -5,41 +5,39 @@
 namespace ui {
 namespace {
 
+DWORD PushButtonStyle(const ButtonSettings& settings) {
+  return (settings.is_default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_MULTILINE |
+         HorizontalAlignmentStyle(settings.horizontal_alignment) |
+         VerticalAlignmentStyle(settings.vertical_alignment);
+}
+
 class PushButton : public ButtonControl {
  public:
   PushButton(MainWindow& window, const UnitDefinition& definition)
-      : ButtonControl(window, definition) {}
+      : ButtonControl(window, definition),
+        settings_(std::get<ButtonSettings>(definition.settings)) {}
 
   bool Make(const ControlCreation& creation) {
-    const auto& settings = std::get<ButtonSettings>(creation.definition.settings);
-    const DWORD kind_style = (settings.is_default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) |
-                             BS_MULTILINE |
-                             HorizontalAlignmentStyle(settings.horizontal_alignment) |
-                             VerticalAlignmentStyle(settings.vertical_alignment);
-    if (!Create(creation, settings.text, kind_style)) return false;
-    SendMessageA(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
-    return true;
+    return Create(creation, settings_.text, PushButtonStyle(settings_));
   }
 
+  // No colour request: the button keeps the system's button colours.
   bool HandleNotification(UINT message, WPARAM wparam, LPARAM, LRESULT* result) override {
-    if (message != WM_COMMAND || HIWORD(wparam) != BN_CLICKED) return false;
-    RaiseEvent(kEventClick);
-    *result = 0;
-    return true;
+    return RaiseClickOnClicked(message, wparam, result);
   }
 
   bool IsDefaultButton() const override {
     return (GetWindowLongPtrA(handle(), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
   }
+
+ private:
+  const ButtonSettings& settings_;
 };
 
 }  // namespace
 
 std::unique_ptr<Unit> CreatePushButton(const ControlCreation& creation) {
-  auto button = std::make_unique<PushButton>(creation.window, creation.definition);
-  if (!button->Make(creation)) return nullptr;
-  return button;
+  return MakeControl<PushButton>(creation);
 }
 
 }  // namespace ui
