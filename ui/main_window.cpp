@@ -1,9 +1,11 @@
+// Loading the main window and its window procedure. The keyboard and the
+// focus are in main_window_keys.cpp.
 #include "ui/main_window.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "ui/controls/controls.h"
+#include "ui/self_painted_class.h"
 #include "ui/text_boundary.h"
 
 namespace ui {
@@ -14,25 +16,9 @@ constexpr int kStartCentred = 1;
 constexpr int kFirstControlId = 100;
 constexpr int kControlIdStep = 10;
 
-// Key codes: the virtual key with the modifiers that are held.
-constexpr int kShift = 0x100;
-constexpr int kCtrl = 0x200;
-constexpr int kAlt = 0x400;
-
 std::vector<MainWindow*>& LiveWindows() {
   static std::vector<MainWindow*> windows;
   return windows;
-}
-
-bool RegisterDefaultClass(WNDPROC procedure) {
-  WNDCLASSA window_class{};
-  window_class.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-  window_class.lpfnWndProc = procedure;
-  window_class.hInstance = GetModuleHandleA(nullptr);
-  window_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  window_class.lpszClassName = kDefaultClassName;
-  return RegisterWindowClass(window_class) != 0;
 }
 
 // The program icon, loaded once per process at each size and never
@@ -95,26 +81,6 @@ CreateControl CreationOperationFor(UnitKind kind) {
   return nullptr;
 }
 
-int KeyCodeOf(WPARAM virtual_key) {
-  int code = static_cast<int>(virtual_key & 0xff);
-  if (GetKeyState(VK_SHIFT) < 0) code |= kShift;
-  if (GetKeyState(VK_CONTROL) < 0) code |= kCtrl;
-  if (GetKeyState(VK_MENU) < 0) code |= kAlt;
-  return code;
-}
-
-// Whether the text marks key as its access key with "&" ("&&" is a plain
-// ampersand).
-bool MarksAccessKey(const char* text, char key) {
-  for (const char* p = text; *p != '\0'; ++p) {
-    if (*p != '&') continue;
-    ++p;
-    if (*p == '\0') break;
-    if (*p != '&' && std::toupper(static_cast<unsigned char>(*p)) == key) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(const WindowDefinition& definition, WindowHost& host)
@@ -125,7 +91,7 @@ MainWindow::MainWindow(const WindowDefinition& definition, WindowHost& host)
 MainWindow::~MainWindow() = default;
 
 const WindowSettings& MainWindow::settings() const {
-  return std::get<WindowSettings>(definition_.units[0].settings);
+  return std::get<WindowSettings>(window_unit().settings);
 }
 
 HWND MainWindow::Load(const WindowDefinition& definition, WindowHost& host) {
@@ -150,11 +116,13 @@ MainWindow* MainWindow::FromHandle(HWND window) {
   return nullptr;
 }
 
+// ---- Loading ----
+
 HWND MainWindow::CreateNativeWindow() {
-  const UnitDefinition& unit = definition_.units[0];
+  const UnitDefinition& unit = window_unit();
   const char* class_name = settings().window_class_name;
   if (class_name[0] == '\0') {
-    static const bool registered = RegisterDefaultClass(&MainWindow::WindowProc);
+    static const bool registered = RegisterSelfPaintedClass(kDefaultClassName, &WindowProc);
     (void)registered;  // a failed registration makes the creation fail
     class_name = kDefaultClassName;
   }
@@ -174,6 +142,9 @@ HWND MainWindow::CreateNativeWindow() {
   return handle;
 }
 
+// Every event raised while the window and its units are made, placed,
+// stacked and shown is dropped; showing the window activates it, and the
+// activation gives a unit the focus.
 bool MainWindow::Build() {
   SendMessageA(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(BigProgramIcon()));
   SendMessageA(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(SmallProgramIcon()));
@@ -184,11 +155,10 @@ bool MainWindow::Build() {
   StackUnits();
   ShowUnits();
   dispatcher_.set_loading(false);
-  const UnitDefinition& window = definition_.units[0];
-  dispatcher_.Raise(window, kEventWindowCreated);
-  dispatcher_.Raise(window, kEventWindowMoved);
-  dispatcher_.Raise(window, kEventWindowResized);
-  if (window.visible) ShowWindow(handle_, SW_SHOW);  // activates: a unit gets the focus
+  RaiseWindowEvent(kEventWindowCreated);
+  RaiseWindowEvent(kEventWindowMoved);
+  RaiseWindowEvent(kEventWindowResized);
+  if (window_unit().visible) ShowWindow(handle_, SW_SHOW);
   return true;
 }
 
@@ -207,10 +177,14 @@ bool MainWindow::CreateUnits() {
   return true;
 }
 
+// Every unit is made in the window; one whose Parent is another unit moves
+// into it and keeps its numbers, which then count from that unit's corner.
 void MainWindow::MoveUnitsIntoParents() const {
+  constexpr int kWindowPosition = 0;
   for (size_t position = 1; position < units_.size(); ++position) {
-    for (int child : definition_.units[position].children) {
-      if (child > 0) SetParent(units_[child]->handle(), units_[position]->handle());
+    const int parent = definition_.units[position].parent;
+    if (parent != kWindowPosition) {
+      SetParent(units_[position]->handle(), units_[parent]->handle());
     }
   }
 }
@@ -239,6 +213,8 @@ void MainWindow::ShowUnits() const {
   }
 }
 
+// ---- Units and events ----
+
 Unit* MainWindow::UnitFromHandle(HWND handle) const {
   if (handle == nullptr) return nullptr;
   for (const auto& unit : units_) {
@@ -253,7 +229,9 @@ bool MainWindow::HandBackNotification(UINT message, WPARAM wparam, LPARAM lparam
   return sender != nullptr && sender->HandleNotification(message, wparam, lparam, result);
 }
 
-void MainWindow::OnIdle() const { dispatcher_.Raise(definition_.units[0], kEventWindowIdle); }
+void MainWindow::RaiseWindowEvent(int event) const { dispatcher_.Raise(window_unit(), event); }
+
+void MainWindow::OnIdle() const { RaiseWindowEvent(kEventWindowIdle); }
 
 // ---- Window procedure ----
 
@@ -269,13 +247,13 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wparam
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  const UnitDefinition& window = definition_.units[0];
   switch (message) {
     case WM_PAINT:
       OnPaint();
       return 0;
     case WM_ACTIVATE:
-      return OnActivate(message, wparam, lparam);
+      OnActivate(LOWORD(wparam));
+      break;  // the default handling focuses the window; WM_SETFOCUS passes it on
     case WM_SETFOCUS:
       OnSetFocus();
       return 0;
@@ -286,23 +264,22 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return reinterpret_cast<LRESULT>(font_);
     case WM_COMMAND:
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
-      LRESULT result = 0;
-      if (HandBackNotification(message, wparam, lparam, &result)) return result;
-      break;
-    }
+    case WM_CTLCOLORBTN:
+      return OnChildNotification(message, wparam, lparam);
     case WM_MOVE:
-      dispatcher_.Raise(window, kEventWindowMoved);
+      RaiseWindowEvent(kEventWindowMoved);
       break;
     case WM_SIZE:
-      dispatcher_.Raise(window, kEventWindowResized);
+      RaiseWindowEvent(kEventWindowResized);
       break;
     case WM_CLOSE:
-      return OnClose(message, wparam, lparam);
+      // Nothing is bound to the closing event, so closing always goes on:
+      // the default handling destroys the window and its units.
+      RaiseWindowEvent(kEventWindowClosing);
+      break;
     case WM_QUERYENDSESSION:
-      // The closing event cannot hold up a log-off.
-      dispatcher_.Raise(window, kEventWindowClosing);
-      return TRUE;
+      RaiseWindowEvent(kEventWindowClosing);
+      return TRUE;  // a log-off is never held up
     case WM_NCDESTROY:
       OnNcDestroy();
       return 0;
@@ -315,140 +292,36 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 void MainWindow::OnPaint() {
   PAINTSTRUCT paint{};
   const HDC dc = BeginPaint(handle_, &paint);
-  const HBRUSH brush = CreateSolidBrush(ResolveColour(settings().background_colour));
-  FillRect(dc, &paint.rcPaint, brush);
-  DeleteObject(brush);
+  FillRect(dc, &paint.rcPaint, SolidBrush(settings().background_colour).get());
   EndPaint(handle_, &paint);
 }
 
-// Losing activation remembers the focused unit; gaining it lets the default
-// handling focus the window, and WM_SETFOCUS passes the focus on.
-LRESULT MainWindow::OnActivate(UINT message, WPARAM wparam, LPARAM lparam) {
-  const UnitDefinition& window = definition_.units[0];
-  if (LOWORD(wparam) == WA_INACTIVE) {
+// Losing the activation remembers the focused unit, so that coming back
+// from another program returns the focus to it.
+void MainWindow::OnActivate(WORD state) {
+  if (state == WA_INACTIVE) {
     const HWND focus = GetFocus();
-    if (focus != nullptr && IsChild(handle_, focus)) remembered_focus_ = focus;
-    dispatcher_.Raise(window, kEventWindowDeactivated);
+    remembered_focus_ = UnitFromHandle(focus) != nullptr ? focus : nullptr;
+    RaiseWindowEvent(kEventWindowDeactivated);
   } else {
-    dispatcher_.Raise(window, kEventWindowActivated);
+    RaiseWindowEvent(kEventWindowActivated);
   }
+}
+
+LRESULT MainWindow::OnChildNotification(UINT message, WPARAM wparam, LPARAM lparam) {
+  LRESULT result = 0;
+  if (HandBackNotification(message, wparam, lparam, &result)) return result;
   return DefaultWindowProc(handle_, message, wparam, lparam);
 }
 
-void MainWindow::OnSetFocus() {
-  const HWND remembered = remembered_focus_;
-  remembered_focus_ = nullptr;
-  if (remembered != nullptr && IsWindow(remembered) && IsChild(handle_, remembered)) {
-    SetFocus(remembered);
-    return;
-  }
-  const std::vector<Unit*> sequence = TabSequence();
-  if (!sequence.empty()) SetFocus(sequence.front()->handle());
-}
-
-// Nothing is bound to the closing event, so closing always goes on: the
-// default handling destroys the window and its units.
-LRESULT MainWindow::OnClose(UINT message, WPARAM wparam, LPARAM lparam) {
-  dispatcher_.Raise(definition_.units[0], kEventWindowClosing);
-  return DefaultWindowProc(handle_, message, wparam, lparam);
-}
-
+// The last message of the window: once the last window of the program is
+// gone, and only when the loop runs, the loop is asked to end.
 void MainWindow::OnNcDestroy() {
   auto& live = LiveWindows();
   live.erase(std::remove(live.begin(), live.end(), this), live.end());
   host_.WindowDestroyed(handle_);
   if (!host_.HasLivingWindow() && host_.LoopEntered()) PostQuitMessage(0);
   if (owned_by_native_window_) delete this;
-}
-
-// ---- Keyboard ----
-
-bool MainWindow::IsEligibleForFocus(const Unit& unit) const {
-  const UnitDefinition& definition = unit.definition();
-  return IsFocusCapable(definition.kind) && definition.tab_stop && IsWindowVisible(unit.handle()) &&
-         IsWindowEnabled(unit.handle());
-}
-
-// The eligible units by TabOrder, equal values in creation order. Its first
-// unit is also the one that gets the focus when the window does.
-std::vector<Unit*> MainWindow::TabSequence() const {
-  std::vector<Unit*> sequence;
-  for (size_t position = units_.size() - 1; position >= 1; --position) {
-    if (IsEligibleForFocus(*units_[position])) sequence.push_back(units_[position].get());
-  }
-  std::stable_sort(sequence.begin(), sequence.end(), [](const Unit* a, const Unit* b) {
-    return a->definition().tab_order < b->definition().tab_order;
-  });
-  return sequence;
-}
-
-bool MainWindow::PreTranslateMessage(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
-  if (!IsWindowEnabled(msg.hwnd)) return false;
-  const int key = KeyCodeOf(msg.wParam);
-  switch (key) {
-    case VK_TAB:
-      return MoveFocus(+1);
-    case VK_TAB | kShift:
-      return MoveFocus(-1);
-    case VK_RETURN:
-      return PressEnter();
-    case VK_ESCAPE:
-      if (!settings().escape_closes) return false;
-      SendMessageA(handle_, WM_CLOSE, 0, 0);
-      return true;
-  }
-  const char letter = static_cast<char>(key & 0xff);
-  if ((key & ~0xff) == kAlt && std::isalnum(static_cast<unsigned char>(letter))) {
-    return ActivateMnemonic(letter);
-  }
-  return false;
-}
-
-// Tab and Shift+Tab: the next or previous unit of the tab sequence, wrapping
-// around. With the focus on the window itself nothing moves.
-bool MainWindow::MoveFocus(int step) {
-  const std::vector<Unit*> sequence = TabSequence();
-  const HWND focus = GetFocus();
-  const int count = static_cast<int>(sequence.size());
-  for (int i = 0; i < count; ++i) {
-    if (sequence[i]->handle() == focus) {
-      SetFocus(sequence[(i + step + count) % count]->handle());
-      break;
-    }
-  }
-  return true;
-}
-
-bool MainWindow::PressEnter() {
-  const Unit* focused = UnitFromHandle(GetFocus());
-  if (focused != nullptr && focused->IsDefaultButton() && IsWindowEnabled(focused->handle())) {
-    Click(*focused);
-    return true;
-  }
-  if (settings().enter_moves_focus) return MoveFocus(+1);
-  for (const auto& unit : units_) {
-    if (unit && unit->IsDefaultButton() && IsWindowEnabled(unit->handle())) {
-      Click(*unit);
-      return true;
-    }
-  }
-  return false;
-}
-
-bool MainWindow::ActivateMnemonic(char key) {
-  for (const auto& unit : units_) {
-    if (!unit || !IsEligibleForFocus(*unit)) continue;
-    if (!MarksAccessKey(UnitText(unit->definition()), key)) continue;
-    SetFocus(unit->handle());
-    SendMessageA(unit->handle(), BM_CLICK, 0, 0);
-    return true;
-  }
-  return false;
-}
-
-void MainWindow::Click(const Unit& unit) const {
-  dispatcher_.Raise(unit.definition(), kEventClick);
 }
 
 }  // namespace ui

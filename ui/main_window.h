@@ -41,7 +41,6 @@ class MainWindow {
   void OnIdle() const;
 
   const EventDispatcher& dispatcher() const { return dispatcher_; }
-  Unit* UnitFromHandle(HWND handle) const;
   // Hands a notification that a child control sent its parent back to the
   // unit of that control. True when the unit answered it.
   bool HandBackNotification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) const;
@@ -50,30 +49,34 @@ class MainWindow {
 
  private:
   MainWindow(const WindowDefinition& definition, WindowHost& host);
+  const UnitDefinition& window_unit() const { return definition_.units[0]; }
   const WindowSettings& settings() const;
+  Unit* UnitFromHandle(HWND handle) const;
+  void RaiseWindowEvent(int event) const;
 
-  bool Build();
+  // Loading (main_window.cpp).
   HWND CreateNativeWindow();
+  bool Build();
   bool CreateUnits();
   void MoveUnitsIntoParents() const;
   void StackUnits() const;
   void ShowUnits() const;
 
+  // Window procedure (main_window.cpp).
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   void OnPaint();
-  LRESULT OnActivate(UINT message, WPARAM wparam, LPARAM lparam);
-  void OnSetFocus();
-  LRESULT OnClose(UINT message, WPARAM wparam, LPARAM lparam);
+  void OnActivate(WORD state);
+  LRESULT OnChildNotification(UINT message, WPARAM wparam, LPARAM lparam);
   void OnNcDestroy();
 
-  // Keyboard.
-  std::vector<Unit*> TabSequence() const;
-  Unit* InitialFocusUnit() const;
+  // Focus and keys (main_window_keys.cpp).
+  void OnSetFocus();
   bool IsEligibleForFocus(const Unit& unit) const;
-  bool MoveFocus(int step);
+  std::vector<Unit*> TabSequence() const;
+  void MoveFocus(int step);
   bool PressEnter();
-  bool ActivateMnemonic(char key);
+  bool ActivateAccessKey(char key);
   void Click(const Unit& unit) const;
 
   const WindowDefinition& definition_;
