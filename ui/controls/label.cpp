@@ -28,15 +28,14 @@ class Label : public PrivateClassControl {
   }
 
  private:
-  void Paint(HDC dc) override {
-    RECT client{};
-    GetClientRect(handle(), &client);
+  void Paint(HDC dc, const RECT& client) override {
     FillBackground(dc, client);
     if (GetWindowTextLengthA(handle()) == 0) return;
     const HGDIOBJ previous_font = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ResolveColour(settings_.text_colour));
-    DrawWindowText(handle(), dc, &client, TextFormat(settings_));
+    RECT text_area = client;
+    DrawWindowText(handle(), dc, &text_area, TextFormat(settings_));
     SelectObject(dc, previous_font);
   }
 

@@ -22,9 +22,7 @@ class PictureBox : public PrivateClassControl {
   }
 
  private:
-  void Paint(HDC dc) override {
-    RECT client{};
-    GetClientRect(handle(), &client);
+  void Paint(HDC dc, const RECT& client) override {
     const HGDIOBJ previous_brush = SelectObject(dc, background_.get());
     PatBlt(dc, 0, 0, client.right, client.bottom, PATCOPY);
     SelectObject(dc, previous_brush);

@@ -62,7 +62,9 @@ LRESULT PrivateClassControl::HandleMessage(UINT message, WPARAM wparam, LPARAM l
 void PrivateClassControl::OnPaint() {
   PAINTSTRUCT paint{};
   const HDC dc = BeginPaint(handle(), &paint);
-  Paint(dc);
+  RECT client{};
+  GetClientRect(handle(), &client);
+  Paint(dc, client);
   EndPaint(handle(), &paint);
 }
 

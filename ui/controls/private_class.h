@@ -14,7 +14,8 @@ class PrivateClassControl : public Unit {
   bool Create(const ControlCreation& creation, const char* text);
   // Applies BorderStyle 0: none of the four edge styles.
   void RemoveEdges() const;
-  virtual void Paint(HDC dc) = 0;
+  // Paints the window; client is its whole client rectangle.
+  virtual void Paint(HDC dc, const RECT& client) = 0;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
