@@ -6,9 +6,13 @@
 // otherwise); a bold font is the same face emboldened.
 #include "gdi/font.h"
 
+#include <fcntl.h>
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include FT_FREETYPE_H
+#include FT_SIZES_H
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
 
@@ -47,21 +51,68 @@ FaceFile FindFaceFile() {
   return file;
 }
 
-// One face at one pixel size and weight, with its glyph cache.
+// The face file read with pread rather than mapped. FreeType maps a file it
+// opens itself, and the page cache hands out large folios: a few glyphs
+// scattered through the 16 MB face then keep megabytes of it resident. Read
+// this way, only the tables and glyphs FreeType asks for cost memory.
+class FaceStream {
+ public:
+  FaceStream() = default;
+  ~FaceStream() {
+    if (stream_.read) Close(&stream_);
+  }
+  FaceStream(const FaceStream&) = delete;
+  FaceStream& operator=(const FaceStream&) = delete;
+
+  // FreeType closes the stream with the face, or when opening it fails.
+  bool Open(FT_Library library, const FaceFile& file, FT_Face* face) {
+    const int fd = open(file.path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info;
+    if (fd < 0 || fstat(fd, &info) != 0) {
+      if (fd >= 0) close(fd);
+      return false;
+    }
+    stream_.descriptor.value = fd;
+    stream_.size = static_cast<unsigned long>(info.st_size);
+    stream_.read = Read;
+    stream_.close = Close;
+    FT_Open_Args args{};
+    args.flags = FT_OPEN_STREAM;
+    args.stream = &stream_;
+    return FT_Open_Face(library, &args, file.index, face) == 0;
+  }
+
+ private:
+  // A zero count is a seek, which succeeds with 0.
+  static unsigned long Read(FT_Stream stream, unsigned long offset, unsigned char* buffer,
+                            unsigned long count) {
+    if (count == 0) return offset <= stream->size ? 0 : 1;
+    const ssize_t got = pread(static_cast<int>(stream->descriptor.value), buffer, count,
+                              static_cast<off_t>(offset));
+    return got < 0 ? 0 : static_cast<unsigned long>(got);
+  }
+  static void Close(FT_Stream stream) {
+    close(static_cast<int>(stream->descriptor.value));
+    stream->read = nullptr;
+  }
+
+  FT_StreamRec stream_{};
+};
+
+// One pixel size and weight of the face, with its glyph cache. All sizes
+// share the face, so its tables are loaded once.
 class SizedFace {
  public:
-  SizedFace(FT_Library library, const FaceFile& file, int pixelHeight, bool bold)
-      : pixelHeight_(pixelHeight), bold_(bold) {
-    if (!library || file.path.empty() ||
-        FT_New_Face(library, file.path.c_str(), file.index, &face_) != 0) {
-      face_ = nullptr;
-    } else {
+  SizedFace(FT_Face face, int pixelHeight, bool bold) : pixelHeight_(pixelHeight), bold_(bold) {
+    if (face && FT_New_Size(face, &size_) == 0) {
+      face_ = face;
+      FT_Activate_Size(size_);
       FT_Set_Pixel_Sizes(face_, 0, pixelHeight);
     }
     metrics_ = ComputeMetrics();
   }
   ~SizedFace() {
-    if (face_) FT_Done_Face(face_);
+    if (size_) FT_Done_Size(size_);
   }
   SizedFace(const SizedFace&) = delete;
   SizedFace& operator=(const SizedFace&) = delete;
@@ -86,7 +137,7 @@ class SizedFace {
       m.aveCharWidth = m.maxCharWidth = pixelHeight_ / 2;
       return m;
     }
-    const FT_Size_Metrics& size = face_->size->metrics;
+    const FT_Size_Metrics& size = size_->metrics;
     m.ascent = Round26(size.ascender);
     m.descent = Round26(-size.descender);
     m.height = m.ascent + m.descent;
@@ -106,7 +157,8 @@ class SizedFace {
   Glyph Render(char32_t codePoint) const {
     Glyph glyph;
     glyph.advance = metrics_.aveCharWidth;
-    if (!face_ || FT_Load_Char(face_, codePoint, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) != 0) {
+    if (!face_ || FT_Activate_Size(size_) != 0 ||
+        FT_Load_Char(face_, codePoint, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) != 0) {
       return glyph;
     }
     FT_GlyphSlot slot = face_->glyph;
@@ -137,18 +189,25 @@ class SizedFace {
   int pixelHeight_;
   bool bold_;
   FT_Face face_ = nullptr;
+  FT_Size size_ = nullptr;
   FontMetrics metrics_;
   std::unordered_map<char32_t, Glyph> glyphs_;
 };
 
-// Opens the library and the face file once; faces per size on demand.
+// Opens the library and the face once; sizes on demand.
 class FontCache {
  public:
-  FontCache() : file_(FindFaceFile()) {
-    if (FT_Init_FreeType(&library_) != 0) library_ = nullptr;
+  FontCache() {
+    const FaceFile file = FindFaceFile();
+    if (FT_Init_FreeType(&library_) != 0) {
+      library_ = nullptr;
+    } else if (file.path.empty() || !stream_.Open(library_, file, &face_)) {
+      face_ = nullptr;
+    }
   }
   ~FontCache() {
     faces_.clear();
+    if (face_) FT_Done_Face(face_);
     if (library_) FT_Done_FreeType(library_);
     FcFini();
   }
@@ -159,17 +218,16 @@ class FontCache {
     auto key = std::make_pair(font.pixelHeight, font.bold);
     auto found = faces_.find(key);
     if (found == faces_.end()) {
-      found = faces_
-                  .emplace(key, std::make_unique<SizedFace>(library_, file_, font.pixelHeight,
-                                                            font.bold))
+      found = faces_.emplace(key, std::make_unique<SizedFace>(face_, font.pixelHeight, font.bold))
                   .first;
     }
     return *found->second;
   }
 
  private:
-  FaceFile file_;
   FT_Library library_ = nullptr;
+  FaceStream stream_;
+  FT_Face face_ = nullptr;
   std::map<std::pair<int, bool>, std::unique_ptr<SizedFace>> faces_;
 };
 
