@@ -105,6 +105,16 @@ TEST(StretchBlt, CopiesOneToOneAndScalesByNearestPixel) {
   DeleteObject(bitmap);
 }
 
+// A copy within one surface that overlaps itself reads every source pixel
+// before it writes any.
+TEST(BitBlt, AnOverlappingCopyWithinOneSurfaceReadsTheSourceFirst) {
+  Canvas canvas(5, 1);
+  const COLORREF colours[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)};
+  for (int x = 0; x < 3; ++x) SetPixel(canvas.dc(), x, 0, colours[x]);
+  ASSERT_TRUE(BitBlt(canvas.dc(), 1, 0, 3, 1, canvas.dc(), 0, 0, SRCCOPY));
+  for (int x = 0; x < 3; ++x) EXPECT_EQ(canvas.At(x + 1, 0), colours[x]) << x;
+}
+
 TEST(Png, RoundTripsASurfaceAndComparesWithTolerance) {
   lw::Surface surface;
   surface.Resize(4, 3, 0x102030);

@@ -23,28 +23,44 @@ bool CopyDibBits(const BITMAPINFOHEADER& header, const void* bits, Surface* surf
   return true;
 }
 
-// Copies a source block onto a destination block through the destination's
-// clip, scaling by nearest neighbour (equal sizes copy pixel for pixel).
-// Source pixels outside the source surface are left out.
-void TransferBlock(DeviceContext& dst, const RECT& to, const DeviceContext& src, const RECT& from) {
-  const int w = to.right - to.left;
-  const int h = to.bottom - to.top;
+// Calls visit(row, col, pixel) for each destination pixel of a w x h block
+// that samples the source block by nearest neighbour (equal sizes sample
+// pixel for pixel). Source pixels outside the source surface are left out.
+template <typename Visit>
+void SampleBlock(const DeviceContext& src, const RECT& from, int w, int h, Visit visit) {
+  const Surface* pixels = src.surface;
   const int sw = from.right - from.left;
   const int sh = from.bottom - from.top;
-  const Surface* pixels = src.surface;
-  if (!pixels || w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return;
-  // Sample everything first: source and destination may be one surface.
-  std::vector<uint32_t> samples(static_cast<size_t>(w) * h);
-  std::vector<bool> present(samples.size());
   for (int row = 0; row < h; ++row) {
     const int fy = from.top + src.origin.y + static_cast<int>(int64_t{row} * sh / h);
     for (int col = 0; col < w; ++col) {
       const int fx = from.left + src.origin.x + static_cast<int>(int64_t{col} * sw / w);
       if (fx < 0 || fy < 0 || fx >= pixels->width || fy >= pixels->height) continue;
-      samples[static_cast<size_t>(row) * w + col] = pixels->Row(fy)[fx];
-      present[static_cast<size_t>(row) * w + col] = true;
+      visit(row, col, pixels->Row(fy)[fx]);
     }
   }
+}
+
+// Copies a source block onto a destination block through the destination's
+// clip.
+void TransferBlock(DeviceContext& dst, const RECT& to, const DeviceContext& src, const RECT& from) {
+  const int w = to.right - to.left;
+  const int h = to.bottom - to.top;
+  if (!src.surface || w <= 0 || h <= 0 || from.right <= from.left || from.bottom <= from.top)
+    return;
+  if (src.surface != dst.surface) {
+    SampleBlock(src, from, w, h, [&](int row, int col, uint32_t p) {
+      PutPixel(dst, to.left + col, to.top + row, p);
+    });
+    return;
+  }
+  // Within one surface, sample everything before writing anything.
+  std::vector<uint32_t> samples(static_cast<size_t>(w) * h);
+  std::vector<bool> present(samples.size());
+  SampleBlock(src, from, w, h, [&](int row, int col, uint32_t p) {
+    samples[static_cast<size_t>(row) * w + col] = p;
+    present[static_cast<size_t>(row) * w + col] = true;
+  });
   for (int row = 0; row < h; ++row) {
     for (int col = 0; col < w; ++col) {
       const size_t i = static_cast<size_t>(row) * w + col;
