@@ -44,6 +44,17 @@ void AppTest::ClickControl(int id) {
   session_->Click(centre.x, centre.y);
 }
 
+POINT AppTest::CloseButtonOf(HWND window) const {
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  const int y = outer.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+  for (int x = outer.right - 1; x > outer.left; --x) {
+    if (SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) return POINT{x - 2, y};
+  }
+  ADD_FAILURE() << "no close button on the caption";
+  return POINT{};
+}
+
 uint32_t AppTest::ClientPixel(int client_x, int client_y) {
   const POINT point = ScreenPointOf(client_x, client_y);
   return session_->Screen().Row(point.y)[point.x];

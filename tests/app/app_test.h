@@ -46,6 +46,9 @@ class AppTest : public ::testing::Test {
   POINT ScreenPointOf(int client_x, int client_y) const;
   POINT CentreOf(int id) const;
   void ClickControl(int id);
+  // A point on the close button of a window's caption, found by hit-testing
+  // along the middle of the caption.
+  POINT CloseButtonOf(HWND window) const;
   // The screen pixel at a point of the main window's client area, 0x00RRGGBB.
   uint32_t ClientPixel(int client_x, int client_y);
 

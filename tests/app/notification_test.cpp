@@ -101,17 +101,11 @@ class BoxClosingTest : public NotificationTest, public ::testing::WithParamInter
       case BoxClose::kEscape:
         session().Key(VK_ESCAPE);
         break;
-      case BoxClose::kCloseButton:
-        GetWindowRect(box, &rect);
-        for (int x = rect.right - 1; x > rect.left; --x) {
-          const int y = rect.top + GetSystemMetrics(SM_CYFIXEDFRAME) + 8;
-          if (SendMessageA(box, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
-            session().Click(x - 2, y);
-            return;
-          }
-        }
-        ADD_FAILURE() << "no close button on the box";
+      case BoxClose::kCloseButton: {
+        const POINT close = CloseButtonOf(box);
+        session().Click(close.x, close.y);
         break;
+      }
     }
   }
 };

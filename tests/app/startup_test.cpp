@@ -110,21 +110,6 @@ std::string CloseWayName(const ::testing::TestParamInfo<CloseWay>& info) {
 
 class ClosingTest : public AppTest, public ::testing::WithParamInterface<CloseWay> {
  protected:
-  // The caption's close button: found along the caption by hit-testing.
-  POINT CloseButton() const {
-    RECT outer{};
-    GetWindowRect(MainWindow(), &outer);
-    const int y =
-        outer.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
-    for (int x = outer.right - 1; x > outer.left; --x) {
-      if (SendMessageA(MainWindow(), WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
-        return POINT{x - 2, y};
-      }
-    }
-    ADD_FAILURE() << "no close button on the caption";
-    return POINT{};
-  }
-
   void Close(CloseWay way) {
     switch (way) {
       case CloseWay::kEscape:
@@ -134,7 +119,7 @@ class ClosingTest : public AppTest, public ::testing::WithParamInterface<CloseWa
         session().KeyChord({VK_MENU, VK_F4});
         break;
       case CloseWay::kCloseButton: {
-        const POINT button = CloseButton();
+        const POINT button = CloseButtonOf(MainWindow());
         session().Click(button.x, button.y);
         break;
       }
