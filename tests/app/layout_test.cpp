@@ -129,5 +129,21 @@ TEST_F(LayoutTest, MainWindowHasAFixedFrameWithOnlyTheCloseButton) {
   EXPECT_NE(SendMessageA(MainWindow(), WM_GETICON, ICON_SMALL, 0), 0);
 }
 
+TEST_F(LayoutTest, DraggingTheCaptionMovesTheWindow) {
+  RECT before{};
+  GetWindowRect(MainWindow(), &before);
+  const int caption_y =
+      before.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+  session().Press(before.left + 120, caption_y);
+  session().Release(before.left + 160, caption_y + 30);
+
+  RECT after{};
+  GetWindowRect(MainWindow(), &after);
+  EXPECT_EQ(after.left, before.left + 40);
+  EXPECT_EQ(after.top, before.top + 30);
+  EXPECT_EQ(after.right - after.left, 506);
+  EXPECT_EQ(after.bottom - after.top, 479);
+}
+
 }  // namespace
 }  // namespace app_test
