@@ -14,7 +14,9 @@ constexpr char kInformationCaption[] = "\xD0\xC5\xCF\xA2\xA3\xBA";
 // anything else, a box that could not be shown included.
 int ShowNotification(const char* text, UINT buttons, const char* caption = kInformationCaption);
 
-// The same, through a given message box function.
+// The same rules over any message box function, so that they can be seen at
+// work with styles and answers that the program's own one-button box never
+// has.
 using MessageBoxFunction = int (*)(HWND owner, const char* text, const char* caption, UINT style);
 int ShowNotificationThrough(MessageBoxFunction message_box, const char* text, UINT buttons,
                             const char* caption);
