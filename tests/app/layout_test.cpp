@@ -7,61 +7,45 @@ namespace app_test {
 namespace {
 
 constexpr DWORD kChild = WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE;
+constexpr DWORD kCheckBoxStyle =
+    kChild | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER;
+constexpr DWORD kPushButtonStyle =
+    kChild | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER;
+constexpr DWORD kGroupBoxStyle = kChild | BS_GROUPBOX | BS_LEFT;
 constexpr char kButtonClass[] = "BUTTON";
 
 struct ControlCase {
   int id;
   bool system_button;  // made on the "BUTTON" class; else the program's own class
   DWORD style;
-  const char* text;
   RECT in_parent;  // outer rectangle in the parent's client area
+  const char* text;
 };
 
+// The controls' texts.
+constexpr char kOption1[] =
+    "\xD3\xC5\xBB\xAF\xD5\xFD\xD4\xDA\xD4\xCB\xD0\xD0\xC4\xDA\xB4\xE6";  // 优化正在运行内存
+constexpr char kOption2[] =
+    "\xD3\xC5\xBB\xAF\xCE\xDE\xD0\xE8\xB5\xC4\xC4\xDA\xB4\xE6";  // 优化无需的内存
+constexpr char kOption3[] =
+    "\xD3\xC5\xBB\xAF\xB1\xBB\xD5\xBC\xD3\xC3\xB5\xC4\xC4\xDA\xB4\xE6";  // 优化被占用的内存
+constexpr char kOption4[] = "\xD3\xC5\xBB\xAF\xC7\xE5\xB3\xFD\xBB\xBA\xB4\xE6";  // 优化清除缓存
+constexpr char kOptimiseNow[] = "\xC1\xA2\xBC\xB4\xD3\xC5\xBB\xAF";              // 立即优化
+constexpr char kAboutUs[] = "\xB9\xD8\xD3\xDA\xCE\xD2\xC3\xC7";                  // 关于我们
+// BY：kvr用户\r\n\r\n\r\n网络资源，使用后果概不负责\r\n
+constexpr char kAboutText[] =
+    "BY\xA3\xBAkvr\xD3\xC3\xBB\xA7\r\n\r\n\r\n\xCD\xF8\xC2\xE7\xD7\xCA\xD4\xB4\xA3\xAC\xCA\xB9"
+    "\xD3\xC3\xBA\xF3\xB9\xFB\xB8\xC5\xB2\xBB\xB8\xBA\xD4\xF0\r\n";
+
 const ControlCase kControls[] = {
-    {kPictureBox1, false, kChild, "", {0, 0, 600, 200}},
-    // 优化正在运行内存
-    {kCheckBox1,
-     true,
-     kChild | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER,
-     "\xD3\xC5\xBB\xAF\xD5\xFD\xD4\xDA\xD4\xCB\xD0\xD0\xC4\xDA\xB4\xE6",
-     {24, 224, 176, 248}},
-    // 优化无需的内存
-    {kCheckBox2,
-     true,
-     kChild | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER,
-     "\xD3\xC5\xBB\xAF\xCE\xDE\xD0\xE8\xB5\xC4\xC4\xDA\xB4\xE6",
-     {24, 256, 176, 280}},
-    // 优化被占用的内存
-    {kCheckBox3,
-     true,
-     kChild | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER,
-     "\xD3\xC5\xBB\xAF\xB1\xBB\xD5\xBC\xD3\xC3\xB5\xC4\xC4\xDA\xB4\xE6",
-     {24, 288, 176, 312}},
-    // 优化清除缓存
-    {kCheckBox4,
-     true,
-     kChild | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER,
-     "\xD3\xC5\xBB\xAF\xC7\xE5\xB3\xFD\xBB\xBA\xB4\xE6",
-     {24, 320, 176, 344}},
-    // 立即优化
-    {kButton1,
-     true,
-     kChild | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER,
-     "\xC1\xA2\xBC\xB4\xD3\xC5\xBB\xAF",
-     {16, 368, 176, 416}},
-    // 关于我们
-    {kGroupBox1,
-     true,
-     kChild | BS_GROUPBOX | BS_LEFT,
-     "\xB9\xD8\xD3\xDA\xCE\xD2\xC3\xC7",
-     {216, 224, 472, 416}},
-    // BY：kvr用户\r\n\r\n\r\n网络资源，使用后果概不负责\r\n, inside 分组框1
-    {kLabel1,
-     false,
-     kChild,
-     "BY\xA3\xBAkvr\xD3\xC3\xBB\xA7\r\n\r\n\r\n\xCD\xF8\xC2\xE7\xD7\xCA\xD4\xB4\xA3\xAC\xCA\xB9"
-     "\xD3\xC3\xBA\xF3\xB9\xFB\xB8\xC5\xB2\xBB\xB8\xBA\xD4\xF0\r\n",
-     {16, 32, 240, 176}},
+    {kPictureBox1, false, kChild, {0, 0, 600, 200}, ""},
+    {kCheckBox1, true, kCheckBoxStyle, {24, 224, 176, 248}, kOption1},
+    {kCheckBox2, true, kCheckBoxStyle, {24, 256, 176, 280}, kOption2},
+    {kCheckBox3, true, kCheckBoxStyle, {24, 288, 176, 312}, kOption3},
+    {kCheckBox4, true, kCheckBoxStyle, {24, 320, 176, 344}, kOption4},
+    {kButton1, true, kPushButtonStyle, {16, 368, 176, 416}, kOptimiseNow},
+    {kGroupBox1, true, kGroupBoxStyle, {216, 224, 472, 416}, kAboutUs},
+    {kLabel1, false, kChild, {16, 32, 240, 176}, kAboutText},  // inside 分组框1
 };
 
 std::string ClassOf(HWND window) {
