@@ -1,6 +1,6 @@
-// The platform functions that carry a text, in one of their two forms: the
-// ANSI ones, which take the program's GBK texts as they are, or the wide
-// ones, fed with the texts converted from GBK.
+// The wide forms of the platform functions that carry a text, fed with the
+// program's GBK texts converted. Where the texts can go to the ANSI
+// functions as they are, text_boundary.cpp calls those directly.
 #pragma once
 
 #include "winapi.h"
