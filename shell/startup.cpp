@@ -34,6 +34,8 @@ void SetErrorModeQuiet() {
 }
 
 void MoveToProgramFolder(AppState& state) {
+  // One byte more than offered: a longer path comes back cut off, and on
+  // some systems without its terminating zero.
   char path[MAX_PATH + 1] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
   state.program_folder = FolderOf(path, GetACP());
