@@ -45,10 +45,10 @@ struct PictureBytes {
   size_t size = 0;
 };
 
-// Alignment settings, 0 to 2, as the kinds store them.
+// Alignment settings as the kinds store them: 0 left or top, 1 centre, 2
+// right or bottom.
 constexpr int kAlignLeftOrTop = 0;
 constexpr int kAlignCentre = 1;
-constexpr int kAlignRightOrBottom = 2;
 
 // Event numbers. A number has its meaning within the unit's kind.
 constexpr int kEventClick = 0;  // push button and check box
