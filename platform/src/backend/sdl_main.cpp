@@ -3,7 +3,9 @@
 // desktop nobody drives the program but the person in front of it).
 #include <SDL.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "backend/sdl.h"
 #include "controls/controls.h"
@@ -12,10 +14,28 @@
 
 namespace lw {
 
+namespace {
+
+// A busy X server can turn a connection away with EAGAIN (its listen queue
+// is full) and Xlib does not try again; a few tries ride that out.
+bool InitVideo() {
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    if (SDL_Init(SDL_INIT_VIDEO) == 0) return true;
+    SDL_Delay(100);
+  }
+  return false;
+}
+
+}  // namespace
+
 bool StartDesktopVideo() {
   const char* x11 = std::getenv("DISPLAY");
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
-  if ((!x11 || !*x11) && (!wayland || !*wayland)) return false;
+  const bool hasX11 = x11 && *x11, hasWayland = wayland && *wayland;
+  if (!hasX11 && !hasWayland) return false;
+  // With only an X server named, SDL must not settle for a driver that
+  // shows nothing (offscreen, a console) when X refuses it.
+  if (!hasWayland) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
   // A small utility should neither keep the screen saver away nor turn
   // Ctrl+C in its terminal into a close request.
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
@@ -25,7 +45,16 @@ bool StartDesktopVideo() {
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   // A click that activates a window is a click like any other.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
-  return SDL_Init(SDL_INIT_VIDEO) == 0;
+  if (!InitVideo()) {
+    std::fprintf(stderr, "lw: no desktop to show windows on (%s); running headless\n",
+                 SDL_GetError());
+    return false;
+  }
+  const std::string driver = SDL_GetCurrentVideoDriver();
+  if (driver == "x11" || driver == "wayland") return true;
+  std::fprintf(stderr, "lw: SDL's %s video shows no windows; running headless\n", driver.c_str());
+  SDL_Quit();
+  return false;
 }
 
 int RunOnDesktop(const std::string& commandLine) {
