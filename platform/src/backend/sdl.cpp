@@ -34,6 +34,7 @@ SdlBackend::SdlBackend() {
   }
   // Keys arrive as keys: the layer makes characters of them itself.
   SDL_StopTextInput();
+  SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
 }
 
 SdlBackend::~SdlBackend() {
@@ -157,6 +158,14 @@ void SdlBackend::Deliver(const SDL_Event& e) {
     case SDL_WINDOWEVENT:
       DeliverWindowEvent(e);
       break;
+    case SDL_SYSWMEVENT: {
+      bool motion;
+      if (!X11PointerEvent(e, &pointer_, &motion)) break;
+      knowPointer_ = true;
+      if (buttonDown_ && motion)
+        input::MouseMove(pointer_.x - dragOffset_.x, pointer_.y - dragOffset_.y);
+      break;
+    }
     case SDL_MOUSEMOTION:
       DeliverMouse(FromSdl(e.motion.windowID), e.motion.x, e.motion.y, -1);
       break;
@@ -212,16 +221,16 @@ void SdlBackend::DeliverMouse(HWND hwnd, int x, int y, int down) {
   const Window* w = FromHandle(hwnd);
   if (!w) return;
   POINT screen{w->rect.left + x, w->rect.top + y};
-  int globalX, globalY;
-  SDL_GetGlobalMouseState(&globalX, &globalY);
+  if (buttonDown_ && knowPointer_) {
+    // Motion during a drag arrives through the X events themselves.
+    if (down < 0) return;
+    screen = POINT{pointer_.x - dragOffset_.x, pointer_.y - dragOffset_.y};
+  }
   if (down == 1) {
     buttonDown_ = true;
-    dragOffset_ = POINT{globalX - screen.x, globalY - screen.y};
+    dragOffset_ = knowPointer_ ? POINT{pointer_.x - screen.x, pointer_.y - screen.y} : POINT{};
     SDL_CaptureMouse(SDL_TRUE);
-  } else if (buttonDown_) {
-    screen = POINT{globalX - dragOffset_.x, globalY - dragOffset_.y};
-  }
-  if (down == 0) {
+  } else if (down == 0) {
     buttonDown_ = false;
     SDL_CaptureMouse(SDL_FALSE);
   }

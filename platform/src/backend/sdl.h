@@ -48,10 +48,13 @@ class SdlBackend : public Backend {
   std::map<HWND, SDL_Window*> windows_;
   std::map<HWND, std::string> titles_;
   std::set<HWND> dirty_;
-  // While the left button is held, positions come from the pointer itself,
-  // since the window under it may be moving: this is how far the desktop's
-  // idea of the screen is from ours.
+  // While the left button is held the window under the pointer may be
+  // moving, so positions come from the pointer's place on the desktop (the
+  // X events' root coordinates) less how far the desktop's idea of where
+  // the window is was from ours when the button went down.
   bool buttonDown_ = false;
+  bool knowPointer_ = false;
+  POINT pointer_{};
   POINT dragOffset_{};
 };
 

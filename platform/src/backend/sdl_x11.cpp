@@ -19,4 +19,18 @@ void SetX11WindowName(SDL_Window* window, const std::string& utf8) {
   XFlush(display);
 }
 
+bool X11PointerEvent(const SDL_Event& event, POINT* root, bool* motion) {
+  if (event.type != SDL_SYSWMEVENT || event.syswm.msg->subsystem != SDL_SYSWM_X11) return false;
+  const XEvent& x = event.syswm.msg->msg.x11.event;
+  if (x.type == MotionNotify) {
+    *root = POINT{x.xmotion.x_root, x.xmotion.y_root};
+  } else if (x.type == ButtonPress || x.type == ButtonRelease) {
+    *root = POINT{x.xbutton.x_root, x.xbutton.y_root};
+  } else {
+    return false;
+  }
+  *motion = x.type == MotionNotify;
+  return true;
+}
+
 }  // namespace lw
