@@ -10,6 +10,7 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// OLE after windows.h, which it builds on.
 #include <ole2.h>
 #else
 #include "lw/windows.h"
