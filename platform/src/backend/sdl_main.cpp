@@ -8,9 +8,7 @@
 #include <string>
 
 #include "backend/sdl.h"
-#include "controls/controls.h"
-#include "core/core.h"
-#include "core/kernel.h"
+#include "backend/start.h"
 
 namespace lw {
 
@@ -61,11 +59,7 @@ int RunOnDesktop(const std::string& commandLine) {
   int code;
   {
     SdlBackend backend;
-    ResetCore();
-    SetBackend(&backend);
-    SetExitMode(ExitMode::EndProcess);
-    RegisterButtonClass();
-    RegisterMessageBoxClass();
+    StartLayer(&backend, ExitMode::EndProcess);
     std::string line = commandLine;
     code = WinMain(GetModuleHandleA(nullptr), nullptr, line.data(), SW_SHOWNORMAL);
     SetBackend(nullptr);

@@ -1,7 +1,7 @@
 #include <thread>
 
 #include "backend/headless.h"
-#include "controls/controls.h"
+#include "backend/start.h"
 #include "core/core.h"
 #include "core/input.h"
 #include "core/kernel.h"
@@ -27,14 +27,10 @@ struct Session::Impl {
 
 Session::Session(Options options)
     : impl_(std::make_unique<Impl>(options)), commandLine_(options.commandLine) {
-  ResetCore();
-  SetBackend(&impl_->backend);
-  SetExitMode(options.exitEndsProcess ? ExitMode::EndProcess : ExitMode::EndAppThread);
+  StartLayer(&impl_->backend,
+             options.exitEndsProcess ? ExitMode::EndProcess : ExitMode::EndAppThread);
   SetProgramPath(options.programPath);
   SetFailingCreateCall(options.failCreateWindowAt);
-  // The platform's own classes exist before the program starts.
-  RegisterButtonClass();
-  RegisterMessageBoxClass();
 }
 
 Session::~Session() {
