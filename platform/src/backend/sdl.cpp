@@ -39,6 +39,7 @@ SdlBackend::SdlBackend() {
 
 SdlBackend::~SdlBackend() {
   for (auto& [hwnd, window] : windows_) SDL_DestroyWindow(window);
+  SDL_Quit();
 }
 
 SDL_Window* SdlBackend::Find(HWND hwnd) const {

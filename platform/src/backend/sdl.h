@@ -16,7 +16,8 @@ namespace lw {
 
 class SdlBackend : public Backend {
  public:
-  // Call after SDL_Init(SDL_INIT_VIDEO) succeeded.
+  // Takes over SDL's video, which SDL_Init(SDL_INIT_VIDEO) started, and
+  // quits SDL when destroyed.
   SdlBackend();
   ~SdlBackend() override;
 
@@ -57,13 +58,5 @@ class SdlBackend : public Backend {
   POINT pointer_{};
   POINT dragOffset_{};
 };
-
-// Whether a desktop is there to show windows on ($DISPLAY or
-// $WAYLAND_DISPLAY set, and SDL's video starts); leaves SDL started if so.
-bool StartDesktopVideo();
-
-// Runs the program's WinMain on this thread with the desktop backend and
-// returns its exit code.
-int RunOnDesktop(const std::string& commandLine);
 
 }  // namespace lw

@@ -1,16 +1,18 @@
 // The process entry of the program on Linux: on a desktop, the program runs
-// in real windows; otherwise (or with a script to follow) the layer runs the
-// program's WinMain on its own thread and drives it headless, from the
-// script in $LW_SCRIPT or by taking a screenshot and closing its windows.
+// in real windows (SDL's, from a module loaded only then); otherwise (or
+// with a script to follow) the layer runs the program's WinMain on its own
+// thread and drives it headless, from the script in $LW_SCRIPT or by taking
+// a screenshot and closing its windows.
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "backend/script.h"
-#include "backend/sdl.h"
 #include "lw/testing.h"
+#include "main/desktop.h"
 
 namespace {
 
@@ -37,8 +39,10 @@ void ReadScreenSize(lw::testing::Options* options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("LW_SCRIPT") && lw::StartDesktopVideo())
-    return lw::RunOnDesktop(CommandLine(argc, argv));
+  if (!std::getenv("LW_SCRIPT") && lw::DisplayNamed()) {
+    if (std::unique_ptr<lw::Backend> desktop = lw::OpenDesktop())
+      return lw::RunOnDesktop(desktop.get(), CommandLine(argc, argv));
+  }
 
   lw::testing::Options options;
   ReadScreenSize(&options);

@@ -1,16 +1,13 @@
-// Starting the program on a desktop: SDL's video on this thread, the layer
-// set up as a fresh process has it, and WinMain called directly (on the
-// desktop nobody drives the program but the person in front of it).
+// The desktop backend's module: SDL's video started on the program's main
+// thread, and the backend that shows the program's windows with it.
 #include <SDL.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "backend/desktop_module.h"
 #include "backend/sdl.h"
-#include "backend/start.h"
-
-namespace lw {
 
 namespace {
 
@@ -24,16 +21,11 @@ bool InitVideo() {
   return false;
 }
 
-}  // namespace
-
-bool StartDesktopVideo() {
-  const char* x11 = std::getenv("DISPLAY");
+bool StartVideo() {
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
-  const bool hasX11 = x11 && *x11, hasWayland = wayland && *wayland;
-  if (!hasX11 && !hasWayland) return false;
   // With only an X server named, SDL must not settle for a driver that
   // shows nothing (offscreen, a console) when X refuses it.
-  if (!hasWayland) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+  if (!wayland || !*wayland) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
   // A small utility should neither keep the screen saver away nor turn
   // Ctrl+C in its terminal into a close request.
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
@@ -55,17 +47,6 @@ bool StartDesktopVideo() {
   return false;
 }
 
-int RunOnDesktop(const std::string& commandLine) {
-  int code;
-  {
-    SdlBackend backend;
-    StartLayer(&backend, ExitMode::EndProcess);
-    std::string line = commandLine;
-    code = WinMain(GetModuleHandleA(nullptr), nullptr, line.data(), SW_SHOWNORMAL);
-    SetBackend(nullptr);
-  }
-  SDL_Quit();
-  return code;
-}
+}  // namespace
 
-}  // namespace lw
+lw::Backend* lw_OpenDesktop() { return StartVideo() ? new lw::SdlBackend : nullptr; }
