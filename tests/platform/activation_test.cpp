@@ -12,13 +12,7 @@ const std::vector<UINT> kActivation = {WM_SHOWWINDOW, WM_ACTIVATEAPP, WM_NCACTIV
 
 TEST(Activation, ShowingAHiddenTopLevelActivatesItAndGivesItFocus) {
   Session s;
-  HWND main = nullptr;
-  s.Start([&] {
-    return RunProgram([&] {
-      main = MakeTopLevel("t", 0, 0, 300, 200);
-      ShowWindow(main, SW_SHOW);
-    });
-  });
+  HWND main = StartShownWindow(s, "t", 0, 0, 300, 200);
   EXPECT_EQ(
       TheJournal().For(main, kActivation),
       (std::vector<UINT>{WM_SHOWWINDOW, WM_ACTIVATEAPP, WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS}));
@@ -28,32 +22,16 @@ TEST(Activation, ShowingAHiddenTopLevelActivatesItAndGivesItFocus) {
 
 TEST(Activation, ShowNoActivateLeavesActivationAlone) {
   Session s;
-  HWND first = nullptr, second = nullptr;
-  s.Start([&] {
-    return RunProgram([&] {
-      first = MakeTopLevel("a", 0, 0, 300, 200);
-      ShowWindow(first, SW_SHOW);
-      second = MakeTopLevel("b", 50, 50, 300, 200);
-      ShowWindow(second, SW_SHOWNA);
-    });
-  });
-  EXPECT_TRUE(IsWindowVisible(second));
-  EXPECT_EQ(GetActiveWindow(), first);
-  EXPECT_EQ(TheJournal().Count(second, WM_ACTIVATE), 0);
+  const TwoWindows t = StartTwoWindows(s, 50, 50, SW_SHOWNA);
+  EXPECT_TRUE(IsWindowVisible(t.second));
+  EXPECT_EQ(GetActiveWindow(), t.first);
+  EXPECT_EQ(TheJournal().Count(t.second, WM_ACTIVATE), 0);
 }
 
 TEST(Activation, ActivationHandsFocusToTheChildTheWindowChooses) {
   Session s;
-  HWND child = nullptr;
-  s.Start([&] {
-    return RunProgram([&] {
-      HWND main = MakeTopLevel("t", 0, 0, 300, 200);
-      child = MakeChild(main, 1, 10, 10, 50, 20);
-      TheJournal().focusOnActivate[main] = child;
-      ShowWindow(main, SW_SHOW);
-    });
-  });
-  EXPECT_EQ(GetFocus(), child);
+  const Nested n = StartNested(s, {50, 20}, FocusTo::kChild);
+  EXPECT_EQ(GetFocus(), n.child);
 }
 
 TEST(Activation, AClickOnAnInactiveWindowActivatesItBeforeTheButtonMessage) {
@@ -87,21 +65,14 @@ TEST(Activation, AClickOnAnInactiveWindowActivatesItBeforeTheButtonMessage) {
 
 TEST(Activation, DisabledWindowsGetNoClicks) {
   Session s;
-  HWND main = nullptr, child = nullptr;
-  s.Start([&] {
-    return RunProgram([&] {
-      main = MakeTopLevel("t", 0, 0, 300, 200);
-      child = MakeChild(main, 1, 10, 10, 100, 50);
-      ShowWindow(main, SW_SHOW);
-    });
-  });
-  EnableWindow(child, FALSE);
+  const Nested n = StartNested(s, {100, 50});
+  EnableWindow(n.child, FALSE);
   TheJournal().records.clear();
   s.Click(3 + 20, 3 + 19 + 20);
-  EXPECT_EQ(TheJournal().Count(child, WM_LBUTTONDOWN), 0);
-  EXPECT_EQ(TheJournal().Count(main, WM_LBUTTONDOWN), 1);  // the parent's area now
+  EXPECT_EQ(TheJournal().Count(n.child, WM_LBUTTONDOWN), 0);
+  EXPECT_EQ(TheJournal().Count(n.main, WM_LBUTTONDOWN), 1);  // the parent's area now
 
-  EnableWindow(main, FALSE);
+  EnableWindow(n.main, FALSE);
   TheJournal().records.clear();
   s.Click(100, 100);
   s.Click(3 + 20, 3 + 19 + 20);
@@ -120,29 +91,21 @@ TEST(Activation, DisablingTakesTheFocusOnlyFromTheFocusWindowItself) {
   for (const Case c : {Case{true, true, WM_KEYDOWN}, Case{false, false, WM_SYSKEYDOWN}}) {
     SCOPED_TRACE(c.disableParent ? "parent disabled" : "focus window disabled");
     TheJournal() = Journal{};
-    HWND main = nullptr, child = nullptr;
     Session s;
+    const Nested n = StartNested(s, {100, 50}, FocusTo::kChild);
     TheJournal().hook = [&](HWND hwnd, UINT msg, WPARAM wp, LPARAM, LRESULT*) {
-      if (hwnd == child && msg == WM_KEYDOWN && wp == 'D')
-        EnableWindow(c.disableParent ? main : child, FALSE);
+      if (hwnd == n.child && msg == WM_KEYDOWN && wp == 'D')
+        EnableWindow(c.disableParent ? n.main : n.child, FALSE);
       return false;
     };
-    s.Start([&] {
-      return RunProgram([&] {
-        main = MakeTopLevel("t", 0, 0, 300, 200);
-        child = MakeChild(main, 1, 10, 10, 100, 50);
-        TheJournal().focusOnActivate[main] = child;
-        ShowWindow(main, SW_SHOW);
-      });
-    });
-    ASSERT_EQ(GetFocus(), child);
+    ASSERT_EQ(GetFocus(), n.child);
     s.Key('D');
-    EXPECT_EQ(GetFocus(), c.focusKept ? child : nullptr);
-    EXPECT_EQ(GetActiveWindow(), main);
-    EXPECT_EQ(TheJournal().Count(child, WM_KILLFOCUS), c.focusKept ? 0 : 1);
+    EXPECT_EQ(GetFocus(), c.focusKept ? n.child : nullptr);
+    EXPECT_EQ(GetActiveWindow(), n.main);
+    EXPECT_EQ(TheJournal().Count(n.child, WM_KILLFOCUS), c.focusKept ? 0 : 1);
     TheJournal().records.clear();
     s.Key('A');
-    HWND expected = c.focusKept ? child : main;
+    HWND expected = c.focusKept ? n.child : n.main;
     EXPECT_EQ(TheJournal().For(expected, {WM_KEYDOWN, WM_SYSKEYDOWN}),
               std::vector<UINT>{c.keyMessage});
   }
@@ -172,15 +135,8 @@ TEST(Activation, ADisabledOwnerPassesClicksAndReturnsToItsEnabledPopup) {
 
 TEST(Activation, AnotherProgramTakesActivationAndGivesItBack) {
   Session s;
-  HWND main = nullptr, child = nullptr;
-  s.Start([&] {
-    return RunProgram([&] {
-      main = MakeTopLevel("t", 0, 0, 300, 200);
-      child = MakeChild(main, 1, 10, 10, 50, 20);
-      TheJournal().focusOnActivate[main] = child;
-      ShowWindow(main, SW_SHOW);
-    });
-  });
+  const Nested n = StartNested(s, {50, 20}, FocusTo::kChild);
+  const HWND main = n.main, child = n.child;
   TheJournal().records.clear();
   s.ActivateOtherProgram();
   EXPECT_EQ(GetActiveWindow(), nullptr);
@@ -200,79 +156,47 @@ TEST(Activation, AnotherProgramTakesActivationAndGivesItBack) {
 
 TEST(Activation, DestroyingTheFocusWindowsParentLeavesNoFocus) {
   Session s;
-  HWND main = nullptr, group = nullptr, inner = nullptr;
-  s.Start([&] {
-    return RunProgram([&] {
-      main = MakeTopLevel("t", 0, 0, 300, 200);
-      group = MakeChild(main, 1, 10, 10, 200, 100);
-      inner = MakeChild(group, 2, 10, 10, 50, 20);
-      TheJournal().focusOnActivate[main] = inner;
-      ShowWindow(main, SW_SHOW);
-    });
-  });
-  ASSERT_EQ(GetFocus(), inner);
+  const Nested n = StartNested(s, {200, 100}, FocusTo::kGrandchild, {50, 20});
+  ASSERT_EQ(GetFocus(), n.grandchild);
   TheJournal().hook = [&](HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT*) {
-    if (hwnd == main && msg == WM_LBUTTONDOWN) DestroyWindow(group);
+    if (hwnd == n.main && msg == WM_LBUTTONDOWN) DestroyWindow(n.child);
     return false;
   };
-  s.Click(250, 150);  // in the main window, outside the group
-  EXPECT_FALSE(IsWindow(inner));
+  s.Click(250, 150);  // in the main window, outside the child
+  EXPECT_FALSE(IsWindow(n.grandchild));
   EXPECT_EQ(GetFocus(), nullptr);
-  EXPECT_EQ(GetActiveWindow(), main);
+  EXPECT_EQ(GetActiveWindow(), n.main);
 }
 
 TEST(Activation, DestroyingOrHidingTheFocusWindowGivesFocusToItsParent) {
   for (bool destroy : {false, true}) {
     Session s;
-    HWND main = nullptr, group = nullptr, inner = nullptr;
-    s.Start([&] {
-      return RunProgram([&] {
-        main = MakeTopLevel("t", 0, 0, 300, 200);
-        group = MakeChild(main, 1, 10, 10, 200, 100);
-        inner = MakeChild(group, 2, 10, 10, 50, 20);
-        TheJournal().focusOnActivate[main] = inner;
-        ShowWindow(main, SW_SHOW);
-      });
-    });
+    const Nested n = StartNested(s, {200, 100}, FocusTo::kGrandchild, {50, 20});
     TheJournal().hook = [&](HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT*) {
-      if (hwnd == main && msg == WM_LBUTTONDOWN) {
-        if (destroy) DestroyWindow(inner);
-        if (!destroy) ShowWindow(inner, SW_HIDE);
+      if (hwnd == n.main && msg == WM_LBUTTONDOWN) {
+        if (destroy) DestroyWindow(n.grandchild);
+        if (!destroy) ShowWindow(n.grandchild, SW_HIDE);
       }
       return false;
     };
     s.Click(250, 150);
-    EXPECT_EQ(GetFocus(), group);
+    EXPECT_EQ(GetFocus(), n.child);
   }
 }
 
 TEST(Activation, DestroyingTheActiveWindowActivatesTheNextOne) {
   Session s;
-  HWND first = nullptr, second = nullptr;
-  s.Start([&] {
-    return RunProgram([&] {
-      first = MakeTopLevel("a", 0, 0, 300, 200);
-      ShowWindow(first, SW_SHOW);
-      second = MakeTopLevel("b", 400, 0, 300, 200);
-      ShowWindow(second, SW_SHOW);
-    });
-  });
+  const TwoWindows t = StartTwoWindows(s, 400, 0);
   TheJournal().records.clear();
   s.KeyChord({VK_MENU, VK_F4});
-  EXPECT_FALSE(IsWindow(second));
-  EXPECT_EQ(GetActiveWindow(), first);
-  EXPECT_EQ(GetFocus(), first);
+  EXPECT_FALSE(IsWindow(t.second));
+  EXPECT_EQ(GetActiveWindow(), t.first);
+  EXPECT_EQ(GetFocus(), t.first);
 }
 
 TEST(Activation, DestroyingTheLastWindowDeactivatesTheProgramFirst) {
   Session s;
-  HWND w = nullptr;
-  s.Start([&] {
-    return RunProgram([&] {
-      w = MakeTopLevel("a", 0, 0, 300, 200);
-      ShowWindow(w, SW_SHOW);
-    });
-  });
+  HWND w = StartShownWindow(s, "a", 0, 0, 300, 200);
   TheJournal().records.clear();
   s.KeyChord({VK_MENU, VK_F4});
   EXPECT_EQ(TheJournal().For(w, {WM_NCACTIVATE, WM_ACTIVATE, WM_ACTIVATEAPP, WM_KILLFOCUS,

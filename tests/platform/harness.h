@@ -106,6 +106,69 @@ inline int RunProgram(const std::function<void()>& setup) {
   return static_cast<int>(msg.wParam);
 }
 
+// Starts the usual program with `setup` and lets it run until it is idle.
+inline void StartProgram(lw::testing::Session& s, const std::function<void()>& setup) {
+  s.Start([setup] { return RunProgram(setup); });
+}
+
+// A running program with one shown top-level window; returns the window.
+inline HWND StartShownWindow(lw::testing::Session& s, const char* title, int x, int y, int w,
+                             int h) {
+  HWND window = nullptr;
+  StartProgram(s, [&] {
+    window = MakeTopLevel(title, x, y, w, h);
+    ShowWindow(window, SW_SHOW);
+  });
+  return window;
+}
+
+// Two 300 x 200 top-level windows shown in turn: `first` at the origin, then
+// `second` at (x, y) with the show command `show`.
+struct TwoWindows {
+  HWND first = nullptr;
+  HWND second = nullptr;
+};
+
+inline TwoWindows StartTwoWindows(lw::testing::Session& s, int x, int y, int show = SW_SHOW) {
+  TwoWindows t;
+  StartProgram(s, [&] {
+    t.first = MakeTopLevel("a", 0, 0, 300, 200);
+    ShowWindow(t.first, SW_SHOW);
+    t.second = MakeTopLevel("b", x, y, 300, 200);
+    ShowWindow(t.second, show);
+  });
+  return t;
+}
+
+struct Size {
+  int w;
+  int h;
+};
+
+// A shown 300 x 200 top-level window at the origin holding `child` at
+// (10, 10) and, if it has a size, `grandchild` at (10, 10) in the child.
+struct Nested {
+  HWND main = nullptr;
+  HWND child = nullptr;
+  HWND grandchild = nullptr;
+};
+
+enum class FocusTo { kMain, kChild, kGrandchild };  // where activation puts it
+
+inline Nested StartNested(lw::testing::Session& s, Size child, FocusTo focus = FocusTo::kMain,
+                          Size grandchild = {0, 0}) {
+  Nested f;
+  StartProgram(s, [&] {
+    f.main = MakeTopLevel("t", 0, 0, 300, 200);
+    f.child = MakeChild(f.main, 1, 10, 10, child.w, child.h);
+    if (grandchild.w > 0) f.grandchild = MakeChild(f.child, 2, 10, 10, grandchild.w, grandchild.h);
+    if (focus == FocusTo::kChild) TheJournal().focusOnActivate[f.main] = f.child;
+    if (focus == FocusTo::kGrandchild) TheJournal().focusOnActivate[f.main] = f.grandchild;
+    ShowWindow(f.main, SW_SHOW);
+  });
+  return f;
+}
+
 inline uint32_t ScreenPixel(lw::testing::Session& s, int x, int y) {
   const lw::Surface& screen = s.Screen();
   return screen.Row(y)[x];

@@ -89,15 +89,11 @@ TEST(Messages, SendIsSynchronousAndReentrant) {
 TEST(Messages, GetMessageWaitsForInputWithoutSpinning) {
   Session s;
   int loops = 0;
-  s.Start([&] {
-    return RunProgram([&] {
-      TheJournal().hook = [&](HWND, UINT, WPARAM, LPARAM, LRESULT*) {
-        ++loops;
-        return false;
-      };
-      ShowWindow(MakeTopLevel("t", 0, 0, 100, 100), SW_SHOW);
-    });
-  });
+  TheJournal().hook = [&](HWND, UINT, WPARAM, LPARAM, LRESULT*) {
+    ++loops;
+    return false;
+  };
+  StartShownWindow(s, "t", 0, 0, 100, 100);
   const int settled = loops;
   s.Idle();
   s.Idle();
@@ -118,13 +114,7 @@ class TranslateKeys : public ::testing::TestWithParam<KeyCase> {};
 TEST_P(TranslateKeys, MakeTheKeyAndCharacterMessagesOfAUsKeyboard) {
   const KeyCase& c = GetParam();
   Session s;
-  HWND w = nullptr;
-  s.Start([&] {
-    return RunProgram([&] {
-      w = MakeTopLevel("t", 0, 0, 100, 100);
-      ShowWindow(w, SW_SHOW);
-    });
-  });
+  HWND w = StartShownWindow(s, "t", 0, 0, 100, 100);
   for (UINT k : c.held) s.KeyDown(k);
   TheJournal().records.clear();
   s.Key(c.vk);
@@ -160,8 +150,7 @@ INSTANTIATE_TEST_SUITE_P(UsLayout, TranslateKeys,
 
 TEST(Messages, KeyStateFollowsTheModifiersHeld) {
   Session s;
-  s.Start(
-      [&] { return RunProgram([&] { ShowWindow(MakeTopLevel("t", 0, 0, 100, 100), SW_SHOW); }); });
+  StartShownWindow(s, "t", 0, 0, 100, 100);
   s.KeyDown(VK_SHIFT);
   EXPECT_LT(GetKeyState(VK_SHIFT), 0);
   EXPECT_EQ(GetKeyState(VK_CONTROL), 0);

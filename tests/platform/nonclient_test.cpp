@@ -10,18 +10,11 @@ using lw::testing::Session;
 
 // A caption window at (100, 100), 306 x 206, in a running program.
 HWND StartCaptionWindow(Session& s) {
-  HWND w = nullptr;
-  s.Start([&] {
-    return RunProgram([&] {
-      w = MakeTopLevel("Frame", 100, 100, 306, 206);
-      TheJournal().hook = [](HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT*) {
-        if (msg == WM_DESTROY && !GetParent(hwnd) && !IsWindowVisible(hwnd)) PostQuitMessage(5);
-        return false;
-      };
-      ShowWindow(w, SW_SHOW);
-    });
-  });
-  return w;
+  TheJournal().hook = [](HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT*) {
+    if (msg == WM_DESTROY && !GetParent(hwnd) && !IsWindowVisible(hwnd)) PostQuitMessage(5);
+    return false;
+  };
+  return StartShownWindow(s, "Frame", 100, 100, 306, 206);
 }
 
 constexpr int kCloseX = 100 + 306 - 3 - 2 - 8;  // the middle of the close button

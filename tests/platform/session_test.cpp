@@ -9,16 +9,7 @@ namespace {
 
 using lw::testing::Session;
 
-HWND StartWindow(Session& s) {
-  HWND w = nullptr;
-  s.Start([&] {
-    return RunProgram([&] {
-      w = MakeTopLevel("Main", 100, 100, 300, 200);
-      ShowWindow(w, SW_SHOW);
-    });
-  });
-  return w;
-}
+HWND StartWindow(Session& s) { return StartShownWindow(s, "Main", 100, 100, 300, 200); }
 
 TEST(Session, AQuitFromOutsideEndsTheLoopWithItsCode) {
   Session s;

@@ -111,15 +111,8 @@ TEST(Windows, CreationFailsAtTheChosenCall) {
 
 TEST(Windows, DestroyNotifiesParentsFirstThenFinalisesChildrenFirst) {
   Session s;
-  HWND main = nullptr, child = nullptr, grandchild = nullptr;
-  s.Start([&] {
-    return RunProgram([&] {
-      main = MakeTopLevel("t", 0, 0, 300, 200);
-      child = MakeChild(main, 1, 5, 5, 100, 100);
-      grandchild = MakeChild(child, 2, 5, 5, 50, 50);
-      ShowWindow(main, SW_SHOW);
-    });
-  });
+  const Nested n = StartNested(s, {100, 100}, FocusTo::kMain, {50, 50});
+  const HWND main = n.main, child = n.child, grandchild = n.grandchild;
   TheJournal().records.clear();
   s.KeyChord({VK_MENU, VK_F4});
   std::vector<std::pair<HWND, UINT>> order;
