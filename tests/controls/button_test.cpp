@@ -31,13 +31,18 @@ Controls Start(Session& s) {
   return c;
 }
 
+// Every test drives the application's layout in a program of its own.
+class Button : public ::testing::Test {
+ protected:
+  Session s;
+  const Controls c = Start(s);
+};
+
 bool Pushed(HWND button) { return (SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; }
 LRESULT Check(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0); }
 std::vector<Report>& Reports() { return TheBench().reports; }
 
-TEST(Button, ClickTogglesOnlyThatCheckBoxAndReportsAfterToggling) {
-  Session s;
-  const Controls c = Start(s);
+TEST_F(Button, ClickTogglesOnlyThatCheckBoxAndReportsAfterToggling) {
   ClickOn(s, c.check1);
   EXPECT_EQ(Check(c.check1), BST_CHECKED);
   EXPECT_EQ(Check(c.check2), BST_UNCHECKED);
@@ -54,9 +59,7 @@ TEST(Button, ClickTogglesOnlyThatCheckBoxAndReportsAfterToggling) {
   EXPECT_EQ(Reports()[1].checkThen, BST_UNCHECKED);
 }
 
-TEST(Button, SpacePressesOnKeyDownAndClicksOnKeyUp) {
-  Session s;
-  const Controls c = Start(s);
+TEST_F(Button, SpacePressesOnKeyDownAndClicksOnKeyUp) {
   for (HWND button : {c.check1, c.push}) {
     ClickOn(s, button);  // takes the focus
     const LRESULT checkBefore = Check(button);
@@ -77,18 +80,14 @@ TEST(Button, SpacePressesOnKeyDownAndClicksOnKeyUp) {
   }
 }
 
-TEST(Button, EnterDoesNotClick) {
-  Session s;
-  const Controls c = Start(s);
+TEST_F(Button, EnterDoesNotClick) {
   ClickOn(s, c.push);
   Reports().clear();
   s.Key(VK_RETURN);
   EXPECT_TRUE(Reports().empty());
 }
 
-TEST(Button, PressFollowsTheMouseAndReleaseOutsideIsNoClick) {
-  Session s;
-  const Controls c = Start(s);
+TEST_F(Button, PressFollowsTheMouseAndReleaseOutsideIsNoClick) {
   for (HWND button : {c.check1, c.push}) {
     const POINT in = CenterOf(button), out = OnScreen(button, -10, 5);
     s.Press(in.x, in.y);
@@ -108,9 +107,7 @@ TEST(Button, PressFollowsTheMouseAndReleaseOutsideIsNoClick) {
   EXPECT_TRUE(Reports().empty());
 }
 
-TEST(Button, BmClickTakesTheFocusAndClicks) {
-  Session s;
-  const Controls c = Start(s);
+TEST_F(Button, BmClickTakesTheFocusAndClicks) {
   RunOnApp(s, [&] { SendMessageA(c.check2, BM_CLICK, 0, 0); });
   EXPECT_EQ(GetFocus(), c.check2);
   EXPECT_EQ(Check(c.check2), BST_CHECKED);
@@ -118,9 +115,7 @@ TEST(Button, BmClickTakesTheFocusAndClicks) {
   EXPECT_EQ(Reports()[0].from, c.check2);
 }
 
-TEST(Button, CheckStateMessages) {
-  Session s;
-  const Controls c = Start(s);
+TEST_F(Button, CheckStateMessages) {
   SendMessageA(c.check1, BM_SETCHECK, BST_INDETERMINATE, 0);  // two states only
   EXPECT_EQ(Check(c.check1), BST_CHECKED);
   EXPECT_EQ(SendMessageA(c.check1, BM_GETSTATE, 0, 0) & BST_CHECKED, BST_CHECKED);
@@ -131,9 +126,7 @@ TEST(Button, CheckStateMessages) {
   EXPECT_TRUE(Reports().empty());
 }
 
-TEST(Button, ReportsFocusOnlyWithBsNotify) {
-  Session s;
-  const Controls c = Start(s);
+TEST_F(Button, ReportsFocusOnlyWithBsNotify) {
   ClickOn(s, c.notify);
   ClickOn(s, c.push);
   ClickOn(s, c.check1);
@@ -147,10 +140,8 @@ TEST(Button, ReportsFocusOnlyWithBsNotify) {
   EXPECT_EQ(got, want);
 }
 
-TEST(Button, DialogCodesByKind) {
-  Session s;
+TEST_F(Button, DialogCodesByKind) {
   HWND def = nullptr;
-  const Controls c = Start(s);
   RunOnApp(s, [&] { def = MakeButton(TheBench().main, "d", BS_DEFPUSHBUTTON, 1, 0, 0, 20, 20); });
   const std::pair<HWND, LRESULT> cases[] = {
       {c.push, DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON},
@@ -162,9 +153,7 @@ TEST(Button, DialogCodesByKind) {
     EXPECT_EQ(SendMessageA(button, WM_GETDLGCODE, 0, 0), code);
 }
 
-TEST(Button, GroupBoxLetsClicksThroughAndNeverTakesTheFocus) {
-  Session s;
-  const Controls c = Start(s);
+TEST_F(Button, GroupBoxLetsClicksThroughAndNeverTakesTheFocus) {
   ClickOn(s, c.check1);
   const POINT inside = OnScreen(c.group, 50, 50), caption = OnScreen(c.group, 20, 4);
   s.Click(inside.x, inside.y);
@@ -178,9 +167,7 @@ TEST(Button, GroupBoxLetsClicksThroughAndNeverTakesTheFocus) {
 
 // The parent may destroy the button while it handles BN_CLICKED; the
 // button must not touch itself afterwards (the sanitizers watch).
-TEST(Button, ParentMayDestroyTheButtonWhileItReports) {
-  Session s;
-  const Controls c = Start(s);
+TEST_F(Button, ParentMayDestroyTheButtonWhileItReports) {
   TheBench().onReport = [](const Report& r) {
     if (r.code == BN_CLICKED) DestroyWindow(r.from);
   };
@@ -193,9 +180,7 @@ TEST(Button, ParentMayDestroyTheButtonWhileItReports) {
   EXPECT_EQ(Reports().size(), 3u);
 }
 
-TEST(Button, SpaceHeldWhileTheFocusLeavesIsNoClick) {
-  Session s;
-  const Controls c = Start(s);
+TEST_F(Button, SpaceHeldWhileTheFocusLeavesIsNoClick) {
   ClickOn(s, c.check1);
   Reports().clear();
   s.KeyDown(VK_SPACE);
