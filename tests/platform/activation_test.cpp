@@ -37,14 +37,12 @@ TEST(Activation, ActivationHandsFocusToTheChildTheWindowChooses) {
 TEST(Activation, AClickOnAnInactiveWindowActivatesItBeforeTheButtonMessage) {
   Session s;
   HWND back = nullptr, front = nullptr, child = nullptr;
-  s.Start([&] {
-    return RunProgram([&] {
-      back = MakeTopLevel("back", 0, 0, 300, 200);
-      child = MakeChild(back, 1, 10, 10, 100, 50);
-      ShowWindow(back, SW_SHOW);
-      front = MakeTopLevel("front", 400, 0, 300, 200);
-      ShowWindow(front, SW_SHOW);
-    });
+  StartProgram(s, [&] {
+    back = MakeTopLevel("back", 0, 0, 300, 200);
+    child = MakeChild(back, 1, 10, 10, 100, 50);
+    ShowWindow(back, SW_SHOW);
+    front = MakeTopLevel("front", 400, 0, 300, 200);
+    ShowWindow(front, SW_SHOW);
   });
   ASSERT_EQ(GetActiveWindow(), front);
   TheJournal().records.clear();
@@ -114,15 +112,13 @@ TEST(Activation, DisablingTakesTheFocusOnlyFromTheFocusWindowItself) {
 TEST(Activation, ADisabledOwnerPassesClicksAndReturnsToItsEnabledPopup) {
   Session s;
   HWND owner = nullptr, popup = nullptr;
-  s.Start([&] {
-    return RunProgram([&] {
-      owner = MakeTopLevel("owner", 0, 0, 300, 200);
-      ShowWindow(owner, SW_SHOW);
-      popup = CreateWindowExA(0, kTestClass, "popup", WS_POPUP | WS_CAPTION, 400, 0, 200, 100,
-                              owner, nullptr, nullptr, nullptr);
-      ShowWindow(popup, SW_SHOW);
-      EnableWindow(owner, FALSE);
-    });
+  StartProgram(s, [&] {
+    owner = MakeTopLevel("owner", 0, 0, 300, 200);
+    ShowWindow(owner, SW_SHOW);
+    popup = CreateWindowExA(0, kTestClass, "popup", WS_POPUP | WS_CAPTION, 400, 0, 200, 100, owner,
+                            nullptr, nullptr, nullptr);
+    ShowWindow(popup, SW_SHOW);
+    EnableWindow(owner, FALSE);
   });
   s.ActivateOtherProgram();
   s.Click(100, 100);

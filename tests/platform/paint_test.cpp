@@ -25,14 +25,12 @@ struct Family {
 
 Family StartFamily(Session& s, DWORD parentStyle) {
   Family f;
-  s.Start([&] {
-    return RunProgram([&] {
-      f.parent = MakeTopLevel("t", 0, 0, 300, 200, WS_CAPTION | WS_SYSMENU | parentStyle);
-      f.child = MakeChild(f.parent, 1, 10, 10, 50, 50);
-      TheJournal().paint[f.parent] = kRed;
-      TheJournal().paint[f.child] = kBlue;
-      ShowWindow(f.parent, SW_SHOW);
-    });
+  StartProgram(s, [&] {
+    f.parent = MakeTopLevel("t", 0, 0, 300, 200, WS_CAPTION | WS_SYSMENU | parentStyle);
+    f.child = MakeChild(f.parent, 1, 10, 10, 50, 50);
+    TheJournal().paint[f.parent] = kRed;
+    TheJournal().paint[f.child] = kBlue;
+    ShowWindow(f.parent, SW_SHOW);
   });
   return f;
 }
@@ -59,15 +57,13 @@ TEST(Paint, ParentsPaintBeforeChildrenAndClipChildrenKeepsThemOut) {
 TEST(Paint, ClipSiblingsKeepsALowerSiblingOffAnUpperOne) {
   Session s;
   HWND upper = nullptr, lower = nullptr;
-  s.Start([&] {
-    return RunProgram([&] {
-      HWND main = MakeTopLevel("t", 0, 0, 300, 200, WS_CAPTION | WS_CLIPCHILDREN);
-      lower = MakeChild(main, 1, 10, 10, 100, 100, WS_CLIPSIBLINGS);
-      upper = MakeChild(main, 2, 50, 50, 100, 100, WS_CLIPSIBLINGS);
-      TheJournal().paint[lower] = kRed;
-      TheJournal().paint[upper] = kBlue;
-      ShowWindow(main, SW_SHOW);
-    });
+  StartProgram(s, [&] {
+    HWND main = MakeTopLevel("t", 0, 0, 300, 200, WS_CAPTION | WS_CLIPCHILDREN);
+    lower = MakeChild(main, 1, 10, 10, 100, 100, WS_CLIPSIBLINGS);
+    upper = MakeChild(main, 2, 50, 50, 100, 100, WS_CLIPSIBLINGS);
+    TheJournal().paint[lower] = kRed;
+    TheJournal().paint[upper] = kBlue;
+    ShowWindow(main, SW_SHOW);
   });
   InvalidateRect(lower, nullptr, TRUE);
   s.Idle();
@@ -79,12 +75,10 @@ TEST(Paint, OnlyTheInvalidPartIsPaintedAndReported) {
   Session s;
   HWND w = nullptr;
   RECT reported{};
-  s.Start([&] {
-    return RunProgram([&] {
-      w = MakeTopLevel("t", 0, 0, 300, 200);
-      TheJournal().paint[w] = kRed;
-      ShowWindow(w, SW_SHOW);
-    });
+  StartProgram(s, [&] {
+    w = MakeTopLevel("t", 0, 0, 300, 200);
+    TheJournal().paint[w] = kRed;
+    ShowWindow(w, SW_SHOW);
   });
   TheJournal().paint[w] = kGreen;
   TheJournal().hook = [&](HWND, UINT msg, WPARAM, LPARAM, LRESULT*) {

@@ -11,7 +11,7 @@ using lw::testing::Session;
 TEST(Windows, CaptionWindowWithFixedFrameHasTheClassicClientArea) {
   Session s;
   HWND main = nullptr;
-  s.Start([&] { return RunProgram([&] { main = MakeTopLevel("t", 10, 10, 506, 479); }); });
+  StartProgram(s, [&] { main = MakeTopLevel("t", 10, 10, 506, 479); });
   RECT outer, client;
   GetWindowRect(main, &outer);
   GetClientRect(main, &client);
@@ -31,12 +31,10 @@ TEST(Windows, CaptionWindowWithFixedFrameHasTheClassicClientArea) {
 TEST(Windows, ChildFramesOnlyWhenAsked) {
   Session s;
   HWND plain = nullptr, bordered = nullptr;
-  s.Start([&] {
-    return RunProgram([&] {
-      HWND main = MakeTopLevel("t", 0, 0, 300, 200);
-      plain = MakeChild(main, 1, 5, 5, 50, 40);
-      bordered = MakeChild(main, 2, 60, 5, 50, 40, WS_BORDER);
-    });
+  StartProgram(s, [&] {
+    HWND main = MakeTopLevel("t", 0, 0, 300, 200);
+    plain = MakeChild(main, 1, 5, 5, 50, 40);
+    bordered = MakeChild(main, 2, 60, 5, 50, 40, WS_BORDER);
   });
   RECT r;
   GetClientRect(plain, &r);
@@ -53,11 +51,9 @@ TEST(Windows, ChildFramesOnlyWhenAsked) {
 TEST(Windows, CreationSendsItsMessagesInOrder) {
   Session s;
   HWND main = nullptr, child = nullptr;
-  s.Start([&] {
-    return RunProgram([&] {
-      main = MakeTopLevel("t", 0, 0, 300, 200);
-      child = MakeChild(main, 7, 5, 5, 50, 40);
-    });
+  StartProgram(s, [&] {
+    main = MakeTopLevel("t", 0, 0, 300, 200);
+    child = MakeChild(main, 7, 5, 5, 50, 40);
   });
   const Journal& j = TheJournal();
   EXPECT_EQ(
