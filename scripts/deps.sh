@@ -7,7 +7,7 @@ set -euo pipefail
 declare -A SETS=(
   [build]="build-essential cmake pkg-config libfreetype-dev libfontconfig1-dev libpng-dev libjpeg-dev fonts-wqy-zenhei"
   [run]="libsdl2-dev"
-  [test]="libgtest-dev libbenchmark-dev libsdl2-dev python3 xvfb xauth xdotool x11-utils imagemagick"
+  [test]="libgtest-dev libsdl2-dev python3 xvfb xauth xdotool x11-utils imagemagick"
   [windows]="g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64 dpkg-dev wine64 locales python3 xvfb xauth xdotool"
 )
 
