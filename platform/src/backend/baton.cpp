@@ -39,9 +39,4 @@ void Baton::Close() {
   closing_ = true;
 }
 
-bool Baton::Finished() {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return finished_;
-}
-
 }  // namespace lw

@@ -25,7 +25,6 @@ class Baton {
   void RunApp();
   // Driver side: the app will unwind at its next turn.
   void Close();
-  bool Finished();
 
  private:
   void WaitForAppTurn(std::unique_lock<std::mutex>& lock);

@@ -61,8 +61,6 @@ bool NextMessage(MSG* out, HWND filter, UINT first, UINT last, bool remove) {
 
 }  // namespace
 
-DWORD CurrentTime() { return Q().time; }
-
 void PostToQueue(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   MSG m{hwnd, msg, wp, lp, ++Q().time, {}};
   GetCursorPos(&m.pt);

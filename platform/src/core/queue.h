@@ -9,7 +9,6 @@ namespace lw {
 void PostToQueue(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 // A WM_QUIT that arrives from outside the program.
 void PostQuitFromOutside(int code);
-DWORD CurrentTime();
 void ResetQueue();
 
 }  // namespace lw
