@@ -1,7 +1,6 @@
-// System metrics and colours. The colours are the classic "Windows
-// Standard" scheme (grey 0xC0C0C0 faces, a navy-to-blue active caption),
-// which is what an unthemed program shows; wine's defaults are a flat light
-// scheme that no classic program was drawn for.
+// System metrics and colours. The colours are the classic unthemed scheme
+// (grey 0xC0C0C0 faces, a navy-to-blue active caption), the one a classic
+// program was drawn for; a flat light scheme would wash its bevels out.
 #include "core/system.h"
 
 #include <array>
