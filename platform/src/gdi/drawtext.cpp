@@ -111,9 +111,7 @@ class Layout {
 
 void DrawLine(DeviceContext& dc, const Font& font, int x, int y, const LayoutLine& line,
               bool expandTabs) {
-  std::vector<TextChar> chars;
-  for (const LayoutChar& c : line) chars.push_back(c.c);
-  const TextRun run = MeasureRun(font, std::move(chars), expandTabs);
+  const TextRun run = MeasureRun(font, Chars(line, 0, line.size()), expandTabs);
   DrawRun(dc, font, x, y, run);
   const int underlineY = y + MetricsOf(font).ascent + 1;
   const uint32_t ink = PixelFromColor(dc.textColor);
@@ -124,6 +122,62 @@ void DrawLine(DeviceContext& dc, const Font& font, int x, int y, const LayoutLin
     }
     pen += run.advances[i];
   }
+}
+
+// A single line drops its line breaks; otherwise each break starts a new
+// paragraph, and DT_WORDBREAK wraps the paragraphs to the rectangle.
+std::vector<LayoutLine> LayOutLines(const std::vector<TextChar>& text, const Layout& layout,
+                                    UINT format, int width) {
+  const bool singleLine = (format & DT_SINGLELINE) != 0;
+  std::vector<std::vector<TextChar>> paragraphs;
+  if (singleLine) {
+    paragraphs.emplace_back();
+    for (const TextChar& c : text) {
+      if (!IsNewline(c.code)) paragraphs.back().push_back(c);
+    }
+  } else {
+    paragraphs = SplitParagraphs(text);
+  }
+  std::vector<LayoutLine> lines;
+  for (const auto& paragraph : paragraphs) {
+    LayoutLine line = ApplyPrefixes(paragraph, (format & DT_NOPREFIX) != 0);
+    if ((format & DT_WORDBREAK) && !singleLine) {
+      layout.Wrap(line, width, &lines);
+    } else {
+      lines.push_back(std::move(line));
+    }
+  }
+  return lines;
+}
+
+// Only a single line is centred or aligned to the bottom of the rectangle.
+int VerticalOffset(UINT format, const RECT& rect, int lineHeight) {
+  if (!(format & DT_SINGLELINE)) return 0;
+  if (format & DT_VCENTER) return (rect.bottom - rect.top - lineHeight) / 2;
+  if (format & DT_BOTTOM) return rect.bottom - rect.top - lineHeight;
+  return 0;
+}
+
+void DrawLines(DeviceContext& dc, const Font& font, const Layout& layout,
+               const std::vector<LayoutLine>& lines, const RECT& rect, int top, UINT format) {
+  const Region savedClip = dc.clip;
+  if (!(format & DT_NOCLIP)) {
+    dc.clip.Intersect(RECT{rect.left + dc.origin.x, rect.top + dc.origin.y,
+                           rect.right + dc.origin.x, rect.bottom + dc.origin.y});
+  }
+  const int lineHeight = MetricsOf(font).height;
+  int y = top;
+  for (const auto& line : lines) {
+    const int width = layout.Width(line, 0, line.size());
+    int x = rect.left;
+    if (format & DT_CENTER)
+      x += (rect.right - rect.left - width) / 2;
+    else if (format & DT_RIGHT)
+      x = rect.right - width;
+    DrawLine(dc, font, x, y, line, (format & DT_EXPANDTABS) != 0);
+    y += lineHeight;
+  }
+  dc.clip = savedClip;
 }
 
 }  // namespace
@@ -143,37 +197,11 @@ int DrawTextA(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format) {
     return lineHeight;
   }
 
-  const bool singleLine = (format & DT_SINGLELINE) != 0;
-  const std::vector<lw::TextChar> decoded = lw::DecodeGbk(text, length);
-  std::vector<std::vector<lw::TextChar>> paragraphs;
-  if (singleLine) {
-    paragraphs.emplace_back();
-    for (const lw::TextChar& c : decoded) {
-      if (!lw::IsNewline(c.code)) paragraphs.back().push_back(c);
-    }
-  } else {
-    paragraphs = lw::SplitParagraphs(decoded);
-  }
-
   const lw::Layout layout(font, format);
-  std::vector<lw::LayoutLine> lines;
-  for (const auto& paragraph : paragraphs) {
-    lw::LayoutLine line = lw::ApplyPrefixes(paragraph, (format & DT_NOPREFIX) != 0);
-    if ((format & DT_WORDBREAK) && !singleLine) {
-      layout.Wrap(line, rect->right - rect->left, &lines);
-    } else {
-      lines.push_back(std::move(line));
-    }
-  }
-
-  int offset = 0;
-  if (singleLine && (format & DT_VCENTER)) {
-    offset = (rect->bottom - rect->top - lineHeight) / 2;
-  } else if (singleLine && (format & DT_BOTTOM)) {
-    offset = rect->bottom - rect->top - lineHeight;
-  }
+  const std::vector<lw::LayoutLine> lines =
+      lw::LayOutLines(lw::DecodeGbk(text, length), layout, format, rect->right - rect->left);
+  const int offset = lw::VerticalOffset(format, *rect, lineHeight);
   const int height = offset + lineHeight * static_cast<int>(lines.size());
-
   if (format & DT_CALCRECT) {
     int widest = 0;
     for (const auto& line : lines) widest = std::max(widest, layout.Width(line, 0, line.size()));
@@ -181,23 +209,6 @@ int DrawTextA(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format) {
     rect->bottom = rect->top + height;
     return height;
   }
-
-  const lw::Region savedClip = dc.clip;
-  if (!(format & DT_NOCLIP)) {
-    dc.clip.Intersect(RECT{rect->left + dc.origin.x, rect->top + dc.origin.y,
-                           rect->right + dc.origin.x, rect->bottom + dc.origin.y});
-  }
-  int y = rect->top + offset;
-  for (const auto& line : lines) {
-    const int width = layout.Width(line, 0, line.size());
-    int x = rect->left;
-    if (format & DT_CENTER)
-      x += (rect->right - rect->left - width) / 2;
-    else if (format & DT_RIGHT)
-      x = rect->right - width;
-    lw::DrawLine(dc, font, x, y, line, (format & DT_EXPANDTABS) != 0);
-    y += lineHeight;
-  }
-  dc.clip = savedClip;
+  lw::DrawLines(dc, font, layout, lines, *rect, rect->top + offset, format);
   return height;
 }
