@@ -152,8 +152,7 @@ void ReturnTo(HWND hwnd) {
 void CloseRequest(HWND top) { PostMessageA(top, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 void LogOff() {
-  std::vector<HWND> tops;
-  for (Window* top : TopLevelWindows()) tops.push_back(top->handle);
+  const std::vector<HWND> tops = HandlesOf(TopLevelWindows());
   bool agreed = true;
   for (HWND h : tops)
     if (IsWindow(h) && !SendMessageA(h, WM_QUERYENDSESSION, 0, 0)) agreed = false;

@@ -46,19 +46,20 @@ HDC MakeScreenDC() {
 
 bool WantsChildren(const Window* w) { return !(w->style & WS_CLIPCHILDREN); }
 
+void PaintDirtyFrame(Window* w) {
+  if (!w->frameDirty) return;
+  w->frameDirty = false;
+  Send(w, WM_NCPAINT, 1, 0);
+}
+
 void PaintNow(Window* w, bool children) {
   HWND h = w->handle;
   if (!IsReallyVisible(w)) return;
-  if (w->frameDirty) {
-    w->frameDirty = false;
-    Send(w, WM_NCPAINT, 1, 0);
-  }
+  PaintDirtyFrame(w);
   if ((w = FromHandle(h)) && !w->update.Empty()) Send(w, WM_PAINT);
   if (!children || !(w = FromHandle(h))) return;
-  std::vector<HWND> kids;
-  for (Window* c : w->children) kids.push_back(c->handle);
-  for (HWND k : kids)
-    if (Window* c = FromHandle(k)) PaintNow(c, true);
+  for (HWND child : HandlesOf(w->children))
+    if (Window* c = FromHandle(child)) PaintNow(c, true);
 }
 
 Window* FindPaintable(Window* w) {
@@ -129,8 +130,7 @@ Window* NextWindowToPaint(Window* within) {
     }
     if (!found) return nullptr;
     if (!found->frameDirty) return found;
-    found->frameDirty = false;
-    Send(found, WM_NCPAINT, 1, 0);
+    PaintDirtyFrame(found);
   }
 }
 
@@ -251,8 +251,7 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
   Window* w = FromHandle(hwnd);
   if (!w || !ps) return nullptr;
   if (w->frameDirty) {
-    w->frameDirty = false;
-    lw::Send(w, WM_NCPAINT, 1, 0);
+    lw::PaintDirtyFrame(w);
     if (!(w = FromHandle(hwnd))) return nullptr;
   }
   lw::Region update = w->update;

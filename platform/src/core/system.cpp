@@ -123,8 +123,7 @@ BOOL SetSysColors(int count, const INT* indexes, const COLORREF* values) {
     lw::C().values[indexes[i]] = values[i];
     if (auto& brush = lw::C().brushes[indexes[i]]) brush->color = values[i];
   }
-  std::vector<HWND> tops;
-  for (lw::Window* w : lw::TopLevelWindows()) tops.push_back(w->handle);
+  const std::vector<HWND> tops = lw::HandlesOf(lw::TopLevelWindows());
   for (HWND h : tops) SendMessageA(h, WM_SYSCOLORCHANGE, 0, 0);
   for (HWND h : tops)
     RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);

@@ -29,6 +29,12 @@ bool IsReallyVisible(const Window* w) {
 
 std::vector<Window*> TopLevelWindows() { return Desktop()->children; }
 
+std::vector<HWND> HandlesOf(const std::vector<Window*>& windows) {
+  std::vector<HWND> handles;
+  for (const Window* w : windows) handles.push_back(w->handle);
+  return handles;
+}
+
 POINT ClientOriginOnScreen(const Window* w) {
   POINT p{0, 0};
   for (; w && w != Desktop(); w = w->parent) {

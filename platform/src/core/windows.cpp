@@ -99,10 +99,8 @@ void SendDestroy(Window* w) {
   HWND h = w->handle;
   Send(w, WM_DESTROY);
   if (!(w = FromHandle(h))) return;
-  std::vector<HWND> kids;
-  for (Window* c : w->children) kids.push_back(c->handle);
-  for (HWND k : kids)
-    if (Window* c = FromHandle(k)) SendDestroy(c);
+  for (HWND child : HandlesOf(w->children))
+    if (Window* c = FromHandle(child)) SendDestroy(c);
 }
 
 void SendNcDestroyAndFree(Window* w) {
