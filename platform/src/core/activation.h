@@ -19,5 +19,7 @@ void ForgetWindow(Window* w);
 void ForgetFreedWindow(const Window* w);
 // Raises a top-level window and its owned windows to the top.
 void BringToTop(Window* top);
+// Nothing active, focused or captured: the end of a session.
+void ResetFocus();
 
 }  // namespace lw

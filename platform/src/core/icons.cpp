@@ -1,6 +1,8 @@
 // Icons and cursors from the program's resource table: .ico files parsed
 // here (uncompressed images of 1 to 32 bits), scaled to the size asked for
 // by averaging, and drawn with their mask.
+#include "core/icons.h"
+
 #include <strings.h>
 
 #include <algorithm>

@@ -1,4 +1,6 @@
+#include "core/activation.h"
 #include "core/core.h"
+#include "core/icons.h"
 #include "core/input.h"
 #include "core/kernel.h"
 #include "core/paint.h"
@@ -7,9 +9,6 @@
 #include "core/system.h"
 
 namespace lw {
-
-void ResetFocus();
-void ResetIcons();
 
 void ResetCore() {
   ResetPainting();
