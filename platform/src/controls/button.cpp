@@ -59,13 +59,19 @@ bool ContainsPoint(HWND button, LPARAM lp) {
 
 void SetPushed(HWND button, bool pushed) { SendMessageA(button, BM_SETSTATE, pushed, 0); }
 
+// Lets go of a press in progress without clicking; false when there was none.
+bool StopTracking(HWND button, ButtonState& state) {
+  if (!state.tracking) return false;
+  state.tracking = false;
+  if (state.pushed) SetPushed(button, false);
+  return true;
+}
+
 // Ends a press by mouse or Space. The parent may destroy the button while
 // it handles BN_CLICKED, so nothing touches the button after the report.
 void FinishPress(HWND button, bool click) {
   ButtonState* state = StateOf(button);
-  if (!state || !state->tracking) return;
-  state->tracking = false;
-  if (state->pushed) SetPushed(button, false);
+  if (!state || !StopTracking(button, *state)) return;
   if (click && IsAutoCheckBox(button)) {
     const UINT check = static_cast<UINT>(SendMessageA(button, BM_GETCHECK, 0, 0));
     SendMessageA(button, BM_SETCHECK, check == BST_UNCHECKED ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -117,11 +123,7 @@ void OnMouseMove(HWND button, const ButtonState& state, LPARAM lp) {
 void OnButtonUp(HWND button, LPARAM lp) { FinishPress(button, ContainsPoint(button, lp)); }
 
 // Someone else took the capture: the press ends without a click.
-void OnCaptureChanged(HWND button, ButtonState& state) {
-  if (!state.tracking) return;
-  state.tracking = false;
-  if (state.pushed) SetPushed(button, false);
-}
+void OnCaptureChanged(HWND button, ButtonState& state) { StopTracking(button, state); }
 
 void OnKeyDown(HWND button, ButtonState& state, WPARAM key) {
   if (key != VK_SPACE || state.tracking) return;
@@ -142,11 +144,7 @@ void OnSetFocus(HWND button, ButtonState& state) {
 
 void OnKillFocus(HWND button, ButtonState& state) {
   state.focused = false;
-  if (state.tracking) {
-    state.tracking = false;
-    if (state.pushed) SetPushed(button, false);
-    if (GetCapture() == button) ReleaseCapture();
-  }
+  if (StopTracking(button, state) && GetCapture() == button) ReleaseCapture();
   if (!IsWindow(button)) return;
   Repaint(button);
   if (StyleOf(button) & BS_NOTIFY) Notify(button, BN_KILLFOCUS);
