@@ -10,11 +10,11 @@ namespace lw {
 namespace {
 
 void Restack(Window* w, HWND after) {
-  auto& list = w->parent->children;
   if (after == HWND_TOPMOST || after == HWND_NOTOPMOST) after = HWND_TOP;
   Window* anchor = (after == HWND_TOP || after == HWND_BOTTOM) ? nullptr : FromHandle(after);
   if (anchor == w || (anchor && anchor->parent != w->parent)) return;
-  list.erase(std::remove(list.begin(), list.end(), w), list.end());
+  Unlink(w);
+  auto& list = w->parent->children;
   if (after == HWND_BOTTOM) {
     list.push_back(w);
   } else if (!anchor) {
@@ -176,8 +176,7 @@ HWND SetParent(HWND child, HWND newParentHandle) {
   Window* old = w->parent;
   const bool visible = w->Visible();
   if (visible) ShowWindow(child, SW_HIDE);
-  auto& list = old->children;
-  list.erase(std::remove(list.begin(), list.end(), w), list.end());
+  lw::Unlink(w);
   w->parent = parent;
   parent->children.insert(parent->children.begin(), w);
   lw::RecalcClient(w);

@@ -73,6 +73,8 @@ bool IsDescendant(const Window* ancestor, const Window* w);
 // Visible itself and all its ancestors (the desktop counts as visible).
 bool IsReallyVisible(const Window* w);
 std::vector<Window*> TopLevelWindows();  // topmost first
+// Takes a window out of its parent's children, leaving its own parent set.
+void Unlink(Window* w);
 // The handles of `windows`, for walking a list that the messages sent on the
 // way may change: each handle is looked up again before use.
 std::vector<HWND> HandlesOf(const std::vector<Window*>& windows);

@@ -29,6 +29,11 @@ bool IsReallyVisible(const Window* w) {
 
 std::vector<Window*> TopLevelWindows() { return Desktop()->children; }
 
+void Unlink(Window* w) {
+  auto& siblings = w->parent->children;
+  siblings.erase(std::remove(siblings.begin(), siblings.end(), w), siblings.end());
+}
+
 std::vector<HWND> HandlesOf(const std::vector<Window*>& windows) {
   std::vector<HWND> handles;
   for (const Window* w : windows) handles.push_back(w->handle);

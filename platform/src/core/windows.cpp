@@ -48,11 +48,6 @@ Window* NewWindow() {
   return raw;
 }
 
-void Unlink(Window* w) {
-  auto& siblings = w->parent->children;
-  siblings.erase(std::remove(siblings.begin(), siblings.end(), w), siblings.end());
-}
-
 void FreeWindow(Window* w) {
   ForgetFreedWindow(w);
   Unlink(w);
