@@ -2,8 +2,6 @@
 // orders of the messages follow what the platform does: the old window hears
 // of its deactivation before the new one of its activation, and
 // DefWindowProcA's WM_ACTIVATE hands the focus to the activated window.
-#include <algorithm>
-
 #include "backend/backend.h"
 #include "core/activation.h"
 
@@ -30,9 +28,8 @@ void KillFocus() {
 }
 
 void MoveToFront(Window* w) {
-  auto& list = w->parent->children;
-  list.erase(std::remove(list.begin(), list.end(), w), list.end());
-  list.insert(list.begin(), w);
+  Unlink(w);
+  w->parent->children.insert(w->parent->children.begin(), w);
 }
 
 }  // namespace
@@ -103,6 +100,8 @@ void ForgetFreedWindow(const Window* w) {
   if (F().capture == w) F().capture = nullptr;
 }
 
+void ResetFocus() { F() = FocusState{}; }
+
 }  // namespace lw
 
 using lw::F;
@@ -162,7 +161,3 @@ BOOL ReleaseCapture() {
 }
 
 HWND GetCapture() { return lw::HandleOf(F().capture); }
-
-namespace lw {
-void ResetFocus() { F() = FocusState{}; }
-}  // namespace lw
