@@ -20,7 +20,7 @@ InputState& S() {
   return state;
 }
 
-bool KeyDown(UINT vk) { return (S().keys[vk & 0xFF] & 0x80) != 0; }
+bool IsKeyDown(UINT vk) { return (S().keys[vk & 0xFF] & 0x80) != 0; }
 
 struct Hit {
   Window* window = nullptr;
@@ -72,9 +72,9 @@ Hit TargetAt(POINT screen, bool press) {
 
 WPARAM MouseKeys() {
   WPARAM keys = 0;
-  if (KeyDown(VK_LBUTTON)) keys |= MK_LBUTTON;
-  if (KeyDown(VK_SHIFT)) keys |= MK_SHIFT;
-  if (KeyDown(VK_CONTROL)) keys |= MK_CONTROL;
+  if (IsKeyDown(VK_LBUTTON)) keys |= MK_LBUTTON;
+  if (IsKeyDown(VK_SHIFT)) keys |= MK_SHIFT;
+  if (IsKeyDown(VK_CONTROL)) keys |= MK_CONTROL;
   return keys;
 }
 
@@ -121,8 +121,8 @@ void MouseButton(int x, int y, bool down) {
 
 void Key(UINT vk, bool down) {
   vk &= 0xFF;
-  const bool wasDown = KeyDown(vk);
-  const bool alt = KeyDown(VK_MENU);
+  const bool wasDown = IsKeyDown(vk);
+  const bool alt = IsKeyDown(VK_MENU);
   S().keys[vk] = down ? 0x80 : 0;
   Window* target = FocusWindow();
   bool system = alt || vk == VK_MENU || vk == VK_F10;
@@ -166,7 +166,7 @@ void ResetInput() { S() = InputState{}; }
 
 }  // namespace lw::input
 
-short GetKeyState(int vk) { return lw::input::KeyDown(vk) ? static_cast<short>(0xFF80) : 0; }
+short GetKeyState(int vk) { return lw::input::IsKeyDown(vk) ? static_cast<short>(0xFF80) : 0; }
 
 BOOL GetCursorPos(LPPOINT p) {
   if (!p) return FALSE;
