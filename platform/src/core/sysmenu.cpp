@@ -27,6 +27,7 @@ constexpr int kItemCount = sizeof(kItems) / sizeof(kItems[0]);
 constexpr int kItemHeight = 18;
 constexpr int kSeparatorHeight = 9;
 constexpr int kMenuWidth = 150;
+constexpr int kMenuBorder = 3;  // the raised edge and a pixel of margin inside it
 constexpr char kMenuClass[] = "#32768";
 
 struct OpenMenu {
@@ -34,32 +35,32 @@ struct OpenMenu {
 };
 OpenMenu menuState;
 
+int ItemHeight(int index) { return kItems[index].command ? kItemHeight : kSeparatorHeight; }
+
 int ItemTop(int index) {
-  int y = 3;
-  for (int i = 0; i < index; ++i) y += kItems[i].command ? kItemHeight : kSeparatorHeight;
+  int y = kMenuBorder;
+  for (int i = 0; i < index; ++i) y += ItemHeight(i);
   return y;
 }
 
-int MenuHeight() { return ItemTop(kItemCount) + 3; }
+int MenuHeight() { return ItemTop(kItemCount) + kMenuBorder; }
 
 int ItemAt(POINT client) {
-  if (client.x < 3 || client.x >= kMenuWidth - 3) return -1;
+  if (client.x < kMenuBorder || client.x >= kMenuWidth - kMenuBorder) return -1;
   for (int i = 0; i < kItemCount; ++i) {
-    const int h = kItems[i].command ? kItemHeight : kSeparatorHeight;
-    if (client.y >= ItemTop(i) && client.y < ItemTop(i) + h) return kItems[i].command ? i : -1;
+    if (client.y >= ItemTop(i) && client.y < ItemTop(i) + ItemHeight(i))
+      return kItems[i].command ? i : -1;
   }
   return -1;
 }
 
 void PaintItem(HDC dc, int i) {
-  RECT r{3, ItemTop(i), kMenuWidth - 3, 0};
+  const RECT r{kMenuBorder, ItemTop(i), kMenuWidth - kMenuBorder, ItemTop(i) + ItemHeight(i)};
   if (!kItems[i].command) {
-    r.bottom = r.top + kSeparatorHeight;
     RECT line{r.left + 1, r.top + 4, r.right - 1, r.top + 6};
     DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
     return;
   }
-  r.bottom = r.top + kItemHeight;
   const bool selected = i == menuState.selected;
   FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
   SetBkMode(dc, TRANSPARENT);
