@@ -1,6 +1,6 @@
-"""Screen, wine prefix, program and inspector for the conformance scenarios.
+"""Screen, wine prefix, program and state reader for the conformance scenarios.
 
-Input goes through real X events (xdotool); state is read back from Win32 by inspect.exe running
+Input goes through real X events (xdotool); state is read back from Win32 by state_reader.exe running
 in the same prefix. Waiting is always polling with a short interval and a bounded number of tries.
 """
 
@@ -94,7 +94,7 @@ class Prefix:
 
 
 class State(dict):
-    """One `state` answer of the inspector: key=value pairs."""
+    """One `state` answer of the state reader: key=value pairs."""
 
     def numbers(self, key):
         return tuple(int(n) for n in self.get(key, "").split(",") if n)
@@ -106,15 +106,15 @@ class State(dict):
 class Session:
     """One screen and one locale in the suite's prefix; starts programs and drives them."""
 
-    def __init__(self, prefix, screen, locale, inspector, workdir):
+    def __init__(self, prefix, screen, locale, reader, workdir):
         self.prefix, self.screen, self.locale = prefix, screen, locale
         self.env = prefix.environment(screen, locale)
-        self.inspector, self.workdir = inspector, workdir
+        self.reader, self.workdir = reader, workdir
 
-    # The inspector.
+    # The state reader.
 
     def ask(self, *commands):
-        answer = subprocess.run([wine_loader(), str(self.inspector)], env=self.env,
+        answer = subprocess.run([wine_loader(), str(self.reader)], env=self.env,
                                 input="".join(c + "\n" for c in commands).encode(),
                                 stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=60)
         replies, current = [], State()
@@ -126,7 +126,7 @@ class Session:
                 key, value = line.split("=", 1)
                 current[key] = value
         if len(replies) != len(commands):
-            raise Failure(f"inspector answered {len(replies)} of {len(commands)} commands")
+            raise Failure(f"state reader answered {len(replies)} of {len(commands)} commands")
         return replies
 
     def state(self):

@@ -30,9 +30,9 @@ SESSIONS = {
 }
 
 
-def build_inspector():
-    target = WORK / "inspect.exe"
-    source = HERE / "inspect.cpp"
+def build_state_reader():
+    target = WORK / "state_reader.exe"
+    source = HERE / "state_reader.cpp"
     if not target.exists() or target.stat().st_mtime < source.stat().st_mtime:
         WORK.mkdir(parents=True, exist_ok=True)
         subprocess.run(["x86_64-w64-mingw32-g++", "-std=c++17", "-O2", "-static", "-o",
@@ -82,7 +82,7 @@ def main():
     args = parser.parse_args()
 
     started = time.monotonic()
-    inspector = build_inspector()
+    reader = build_state_reader()
     exe = args.exe.resolve() if args.exe else build_program()
     prefix = Prefix(WORK / "wineprefix")
     results = []
@@ -96,7 +96,7 @@ def main():
             for label, (locale, session_size) in SESSIONS.items():
                 if session_size != size:
                     continue
-                session = Session(prefix, screen, locale, inspector, WORK)
+                session = Session(prefix, screen, locale, reader, WORK)
                 for name, sessions, function in SCENARIOS:
                     if label in sessions and args.only in name:
                         results.append(run_scenario(name, function, session, paths,

@@ -1,6 +1,6 @@
 #!/bin/bash
 # The conformance run in one command: installs what it needs (wine64, Xvfb, xdotool, the zh_CN and
-# en_US locales), builds the x86_64 program and the inspector, and runs every scenario.
+# en_US locales), builds the x86_64 program and the state reader, and runs every scenario.
 # Arguments go to run.py: --exe PATH checks another build, -k WORD runs the matching scenarios.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"

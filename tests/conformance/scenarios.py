@@ -1,7 +1,7 @@
 """What a person does with the program and what Win32 must then say about it.
 
 Every scenario starts the program afresh, drives it with real X input and reads the outcome back
-through the inspector. Where wine without a window manager behaves differently from Windows, the
+through the state reader. Where wine without a window manager behaves differently from Windows, the
 scenario does what a person would do about it; each such place says so.
 """
 

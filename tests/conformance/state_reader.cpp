@@ -5,7 +5,7 @@
 //   state       the main window, its geometry, focus, check marks, message box, current folder
 //   hit X Y     what the main window says lies at screen point X,Y (WM_NCHITTEST)
 // Texts are written as UTF-8, read through the wide functions so they do not depend on the code
-// page the inspector itself runs under.
+// page the state reader itself runs under.
 #include <windows.h>
 
 #include <cstdio>
