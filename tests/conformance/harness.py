@@ -99,9 +99,6 @@ class State(dict):
     def numbers(self, key):
         return tuple(int(n) for n in self.get(key, "").split(",") if n)
 
-    def describe(self, *keys):
-        return ", ".join(f"{key}={self.get(key, '?')}" for key in keys)
-
 
 class Session:
     """One screen and one locale in the suite's prefix; starts programs and drives them."""
