@@ -141,8 +141,10 @@ class Session:
 
     # Programs.
 
-    def start(self, windows_path):
-        """Starts a program from a working folder other than its own; waits for its window."""
+    @contextlib.contextmanager
+    def running(self, windows_path):
+        """The program started from a working folder other than its own, once its window is up;
+        ended at the close of the block if still running."""
         program = Program(subprocess.Popen(
             [wine_loader(), windows_path], env=self.env, cwd=self.workdir,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True))
@@ -150,16 +152,6 @@ class Session:
             self.wait_for("the main window appearing",
                           lambda s: s.get("main") == "found" and s.get("focus") != "none",
                           tries=POLL_TRIES * 2)
-        except Failure:
-            program.end()
-            raise
-        return program
-
-    @contextlib.contextmanager
-    def running(self, windows_path):
-        """The program started as by start(), and ended at the close of the block if still up."""
-        program = self.start(windows_path)
-        try:
             yield program
         finally:
             program.end()
