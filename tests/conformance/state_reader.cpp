@@ -248,8 +248,6 @@ int main() {
       ReportState(report);
     } else if (std::sscanf(line.c_str(), "hit %d %d", &x, &y) == 2) {
       ReportHit(report, x, y);
-    } else if (line == "quit") {
-      break;
     } else {
       report.Add("error", "unknown command: " + line);
     }
