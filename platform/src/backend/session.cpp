@@ -13,10 +13,8 @@
 namespace lw::testing {
 
 struct Session::Impl {
-  explicit Impl(const Options& o)
-      : options(o), backend(SIZE{o.screenWidth, o.screenHeight}, &baton) {}
+  explicit Impl(const Options& o) : backend(SIZE{o.screenWidth, o.screenHeight}, &baton) {}
 
-  Options options;
   Baton baton;
   HeadlessBackend backend;
   std::thread app;
