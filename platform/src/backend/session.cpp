@@ -123,7 +123,7 @@ void Session::LogOff() {
 }
 
 void Session::PostQuitFromOutside(int code) {
-  Inject([code] { input::PostQuit(code); });
+  Inject([code] { PostQuitMessage(code); });
 }
 
 bool Session::Ended() const { return impl_->ended; }

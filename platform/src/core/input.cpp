@@ -160,8 +160,6 @@ void LogOff() {
   if (agreed) ExitProcess(0);
 }
 
-void PostQuit(int code) { PostQuitFromOutside(code); }
-
 void ResetInput() { S() = InputState{}; }
 
 }  // namespace lw::input

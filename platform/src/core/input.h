@@ -21,7 +21,6 @@ void CloseRequest(HWND top);
 // The user logs off: WM_QUERYENDSESSION, then WM_ENDSESSION; when everybody
 // agreed the program is ended.
 void LogOff();
-void PostQuit(int code);
 
 void ResetInput();
 

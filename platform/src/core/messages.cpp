@@ -67,11 +67,6 @@ void PostToQueue(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   Q().posted.push_back(m);
 }
 
-void PostQuitFromOutside(int code) {
-  Q().quitPosted = true;
-  Q().quitCode = code;
-}
-
 void ResetQueue() { Q() = Queue{}; }
 
 }  // namespace lw
@@ -101,7 +96,10 @@ LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return lw::Send(FromHandle(hwnd), msg, wp, lp);
 }
 
-void PostQuitMessage(int code) { lw::PostQuitFromOutside(code); }
+void PostQuitMessage(int code) {
+  lw::Q().quitPosted = true;
+  lw::Q().quitCode = code;
+}
 
 LRESULT DispatchMessageA(const MSG* msg) {
   if (!msg) return 0;

@@ -7,8 +7,6 @@ namespace lw {
 
 // Posts a message with the current cursor position and time.
 void PostToQueue(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-// A WM_QUIT that arrives from outside the program.
-void PostQuitFromOutside(int code);
 void ResetQueue();
 
 }  // namespace lw
