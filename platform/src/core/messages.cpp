@@ -23,14 +23,13 @@ Queue& Q() {
   return *queue;
 }
 
-bool Matches(const MSG& m, HWND filter, UINT first, UINT last) {
-  if (filter && m.hwnd != filter && !IsChild(filter, m.hwnd)) return false;
-  if (first == 0 && last == 0) return true;
-  return m.message >= first && m.message <= last;
-}
-
 bool InRange(UINT msg, UINT first, UINT last) {
   return (first == 0 && last == 0) || (msg >= first && msg <= last);
+}
+
+bool Matches(const MSG& m, HWND filter, UINT first, UINT last) {
+  if (filter && m.hwnd != filter && !IsChild(filter, m.hwnd)) return false;
+  return InRange(m.message, first, last);
 }
 
 // Finds the next message without waiting; false when there is none.
