@@ -27,18 +27,14 @@ void KillFocus() {
   if (old) Send(old, WM_KILLFOCUS, 0);
 }
 
-void MoveToFront(Window* w) {
-  Unlink(w);
-  w->parent->children.insert(w->parent->children.begin(), w);
-}
-
 }  // namespace
 
 Window* ActiveWindow() { return F().active; }
 Window* FocusWindow() { return F().focus; }
 
 void BringToTop(Window* top) {
-  MoveToFront(top);
+  Unlink(top);
+  LinkOnTop(top);
   // Owned windows stay above their owner, in their own order.
   std::vector<Window*> owned;
   for (Window* w : TopLevelWindows())

@@ -18,7 +18,7 @@ void Restack(Window* w, HWND after) {
   if (after == HWND_BOTTOM) {
     list.push_back(w);
   } else if (!anchor) {
-    list.insert(list.begin(), w);
+    LinkOnTop(w);
   } else {
     list.insert(std::find(list.begin(), list.end(), anchor) + 1, w);
   }
@@ -178,7 +178,7 @@ HWND SetParent(HWND child, HWND newParentHandle) {
   if (visible) ShowWindow(child, SW_HIDE);
   lw::Unlink(w);
   w->parent = parent;
-  parent->children.insert(parent->children.begin(), w);
+  lw::LinkOnTop(w);
   lw::RecalcClient(w);
   if (parent == lw::Desktop()) lw::EnsureSurface(w);
   if (visible) ShowWindow(child, SW_SHOWNA);

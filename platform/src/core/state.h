@@ -75,6 +75,8 @@ bool IsReallyVisible(const Window* w);
 std::vector<Window*> TopLevelWindows();  // topmost first
 // Takes a window out of its parent's children, leaving its own parent set.
 void Unlink(Window* w);
+// Puts a window first, topmost, among its parent's children.
+void LinkOnTop(Window* w);
 // The handles of `windows`, for walking a list that the messages sent on the
 // way may change: each handle is looked up again before use.
 std::vector<HWND> HandlesOf(const std::vector<Window*>& windows);

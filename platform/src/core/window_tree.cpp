@@ -34,6 +34,8 @@ void Unlink(Window* w) {
   siblings.erase(std::remove(siblings.begin(), siblings.end(), w), siblings.end());
 }
 
+void LinkOnTop(Window* w) { w->parent->children.insert(w->parent->children.begin(), w); }
+
 std::vector<HWND> HandlesOf(const std::vector<Window*>& windows) {
   std::vector<HWND> handles;
   for (const Window* w : windows) handles.push_back(w->handle);

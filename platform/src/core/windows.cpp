@@ -76,7 +76,7 @@ void AttachToTree(Window* w, Window* parent) {
     w->style |= WS_CLIPSIBLINGS;
     if ((w->style & WS_POPUP) == 0) w->style |= WS_CAPTION;
   }
-  w->parent->children.insert(w->parent->children.begin(), w);
+  LinkOnTop(w);
 }
 
 void SendSizeAndMove(Window* w) {
