@@ -134,9 +134,13 @@ std::unique_ptr<Icon> Scale(const Icon& src, int width, int height) {
   return out;
 }
 
+// A resource's name as the table spells it: numbers in decimal.
+std::string ResourceName(LPCSTR name) {
+  return IS_INTRESOURCE(name) ? std::to_string(reinterpret_cast<uintptr_t>(name)) : name;
+}
+
 const ResourceEntry* FindResource(LPCSTR name) {
-  const std::string wanted =
-      IS_INTRESOURCE(name) ? std::to_string(reinterpret_cast<uintptr_t>(name)) : name;
+  const std::string wanted = ResourceName(name);
   for (size_t i = 0; i < kResourceCount; ++i)
     if (strcasecmp(kResourceTable[i].name, wanted.c_str()) == 0) return &kResourceTable[i];
   return nullptr;
@@ -169,10 +173,8 @@ HICON Keep(std::unique_ptr<Icon> icon, bool shared, const std::string& key) {
 }
 
 HICON LoadIconImage(HINSTANCE instance, LPCSTR name, int cx, int cy, bool shared) {
-  const std::string key = (instance ? "app:" : "sys:") +
-                          (IS_INTRESOURCE(name) ? std::to_string(reinterpret_cast<uintptr_t>(name))
-                                                : std::string(name)) +
-                          ":" + std::to_string(cx) + "x" + std::to_string(cy);
+  const std::string key = (instance ? "app:" : "sys:") + ResourceName(name) + ":" +
+                          std::to_string(cx) + "x" + std::to_string(cy);
   if (shared) {
     auto it = Cache().shared.find(key);
     if (it != Cache().shared.end()) return reinterpret_cast<HICON>(it->second.get());
