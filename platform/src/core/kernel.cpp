@@ -94,6 +94,12 @@ void ResetKernel() {
   K().exitMode = mode;
 }
 
+std::string ExecutablePath() {
+  char self[PATH_MAX];
+  const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+  return std::string(self, n > 0 ? n : 0);
+}
+
 }  // namespace lw
 
 UINT SetErrorMode(UINT mode) {
@@ -103,12 +109,8 @@ UINT SetErrorMode(UINT mode) {
 }
 
 DWORD GetModuleFileNameA(HMODULE, LPSTR buffer, DWORD size) {
-  std::string path = lw::K().programPath;
-  if (path.empty()) {
-    char self[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-    path.assign(self, n > 0 ? n : 0);
-  }
+  const std::string& set = lw::K().programPath;
+  const std::string path = set.empty() ? lw::ExecutablePath() : set;
   if (!buffer || size == 0) return 0;
   return lw::CopyTruncated(lw::LinuxPathToWindows(path), buffer, size);
 }

@@ -17,6 +17,8 @@ void SetExitMode(ExitMode mode);
 // The running program's Linux path (UTF-8); empty means /proc/self/exe.
 void SetProgramPath(const std::string& path);
 void ResetKernel();
+// The running executable's Linux path.
+std::string ExecutablePath();
 
 // Code page 936 <-> UTF-8; bytes that do not convert are kept as they are.
 std::string GbkToUtf8(const std::string& gbk);

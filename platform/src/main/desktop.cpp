@@ -1,14 +1,13 @@
 #include "main/desktop.h"
 
 #include <dlfcn.h>
-#include <limits.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 
 #include "backend/desktop_module.h"
 #include "backend/start.h"
+#include "core/kernel.h"
 
 namespace lw {
 namespace {
@@ -20,9 +19,7 @@ bool Named(const char* variable) {
 
 // The module sits beside the program, wherever it was started from.
 std::string ModulePath() {
-  char self[PATH_MAX];
-  const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-  std::string path(self, n > 0 ? n : 0);
+  std::string path = ExecutablePath();
   path.erase(path.find_last_of('/') + 1);
   return path + LW_DESKTOP_MODULE;
 }
