@@ -88,11 +88,7 @@ std::string Utf8ToGbk(const std::string& utf8) { return Convert(utf8, "GBK", "UT
 
 void SetExitMode(ExitMode mode) { K().exitMode = mode; }
 void SetProgramPath(const std::string& path) { K().programPath = path; }
-void ResetKernel() {
-  const ExitMode mode = K().exitMode;
-  K() = KernelState{};
-  K().exitMode = mode;
-}
+void ResetKernel() { K() = KernelState{}; }
 
 std::string ExecutablePath() {
   char self[PATH_MAX];
