@@ -65,7 +65,13 @@ bool ValidIndex(int i) { return i >= 0 && i < kColorCount; }
 
 }  // namespace
 
-void ResetSystemColors() { C().values = kClassicColors; }
+// The brushes stay, as their handles are the stock ones, but take the
+// classic colours again.
+void ResetSystemColors() {
+  C().values = kClassicColors;
+  for (int i = 0; i < kColorCount; ++i)
+    if (auto& brush = C().brushes[i]) brush->color = kClassicColors[i];
+}
 
 }  // namespace lw
 
