@@ -250,10 +250,8 @@ BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL) {
 HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
   Window* w = FromHandle(hwnd);
   if (!w || !ps) return nullptr;
-  if (w->frameDirty) {
-    lw::PaintDirtyFrame(w);
-    if (!(w = FromHandle(hwnd))) return nullptr;
-  }
+  lw::PaintDirtyFrame(w);
+  if (!(w = FromHandle(hwnd))) return nullptr;
   lw::Region update = w->update;
   const bool erase = w->erase;
   w->update = lw::Region();
