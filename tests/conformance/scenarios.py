@@ -71,11 +71,17 @@ def box_open(s):
     return s.get("box") == "open"
 
 
+def tab(session, control):
+    """Presses Tab and waits for the focus to reach `control`; once it has moved, whatever was
+    sent before the Tab has been handled too."""
+    session.keys("Tab")
+    return session.wait_for(f"Tab reaching {control}", focus_on(control))
+
+
 def tab_to(session, control):
     """Moves the focus from 选择框1, where it starts, along the tab sequence to `control`."""
     for step in TAB_RING[1:TAB_RING.index(control) + 1]:
-        session.keys("Tab")
-        session.wait_for(f"Tab reaching {step}", focus_on(step))
+        tab(session, step)
 
 
 def expect_notification(session):
@@ -140,8 +146,7 @@ def tab_and_shift_tab_walk_the_ring(session, paths):
     with session.running(paths.plain):
         session.wait_for("focus on 选择框1", focus_on(110))
         for step in TAB_RING[1:] + TAB_RING[:1]:
-            session.keys("Tab")
-            session.wait_for(f"Tab reaching {step}", focus_on(step))
+            tab(session, step)
         for step in reversed(TAB_RING):
             session.keys("shift+Tab")
             session.wait_for(f"Shift+Tab reaching {step}", focus_on(step))
@@ -172,8 +177,7 @@ def clicks_on_banner_and_about_box_do_nothing(session, paths):
         session.wait_for("a click checking 选择框2", checks_are((0, 1, 0, 0)))
         for control in (BANNER, ABOUT_BOX, ABOUT_TEXT):
             session.click(*control_centre(state, control))
-        session.keys("Tab")  # once the focus has moved, the clicks have been handled too
-        state = session.wait_for("Tab after the clicks reaching 选择框3", focus_on(130))
+        state = tab(session, 130)  # the clicks have been handled by now
         expect("check marks", state.numbers("checks"), (0, 1, 0, 0))
         expect("box", state.get("box"), "none")
 
@@ -183,12 +187,11 @@ def enter_clicks_nothing(session, paths):
     with session.running(paths.plain):
         session.wait_for("focus on 选择框1", focus_on(110))
         tab_to(session, BUTTON)
-        # Tab after Enter: once the focus has moved, Enter has been handled too.
-        session.keys("Return", "Tab")
-        state = session.wait_for("Tab after Enter reaching 选择框1", focus_on(110))
+        session.keys("Return")
+        state = tab(session, 110)  # Enter has been handled by now
         expect("box after Enter on 按钮1", state.get("box"), "none")
-        session.keys("Return", "Tab")
-        state = session.wait_for("Tab after Enter reaching 选择框2", focus_on(120))
+        session.keys("Return")
+        state = tab(session, 120)  # Enter has been handled by now
         expect("check marks after Enter on 选择框1", state.numbers("checks"), (0, 0, 0, 0))
         expect("box after Enter on 选择框1", state.get("box"), "none")
 
@@ -201,8 +204,7 @@ def press_on_button_released_elsewhere_is_no_click(session, paths):
         session.xdotool("mousemove", str(x), str(y), "mousedown", "1")
         session.wait_for("the press focusing 按钮1", focus_on(BUTTON))
         session.xdotool("mousemove", str(x + 150), str(y), "mouseup", "1")
-        session.keys("Tab")  # once the focus has moved, the release has been handled too
-        state = session.wait_for("Tab after the release reaching 选择框1", focus_on(110))
+        state = tab(session, 110)  # the release has been handled by now
         expect("box after a release outside 按钮1", state.get("box"), "none")
 
 
@@ -271,8 +273,8 @@ def escape_ends_with_exit_code_0(session, paths):
 def escape_with_shift_or_ctrl_keeps_the_window(session, paths):
     with session.running(paths.plain) as program:
         session.wait_for("focus on 选择框1", focus_on(110))
-        session.keys("shift+Escape", "ctrl+Escape", "Tab")
-        session.wait_for("Tab after the Escapes reaching 选择框2", focus_on(120))
+        session.keys("shift+Escape", "ctrl+Escape")
+        tab(session, 120)  # the Escapes have been handled by now
         expect("process running", program.running(), True)
 
 
