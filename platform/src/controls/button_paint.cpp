@@ -41,6 +41,7 @@
 #include <string>
 
 #include "controls/button.h"
+#include "controls/controls.h"
 
 namespace lw {
 namespace {
@@ -54,13 +55,6 @@ constexpr const char* kCheckMarkRows[] = {
     "......#", ".....##", "....###", "#..###.", "#####..", "####...", ".##....",
 };
 constexpr int kCheckMarkInset = 3;  // from the mark box's corner
-
-std::string TextOf(HWND button) {
-  std::string text(static_cast<size_t>(GetWindowTextLengthA(button)) + 1, '\0');
-  text.resize(
-      static_cast<size_t>(GetWindowTextA(button, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
 
 // Asks the parent for the background brush and the text colours, as the
 // platform does before painting; falls back to the system's colours.
@@ -134,7 +128,7 @@ void PaintPushButton(HWND button, HDC dc, const ButtonState& state, const RECT& 
   DrawEdge(dc, &edge, state.pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_SOFT | BF_MIDDLE);
   InflateRect(&r, -kEdgeWidth, -kEdgeWidth);
 
-  const std::string text = TextOf(button);
+  const std::string text = WindowText(button);
   if (!text.empty()) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
@@ -172,7 +166,7 @@ void PaintCheckBox(HWND button, HDC dc, const ButtonState& state, const RECT& cl
   if ((style & BS_VCENTER) == BS_BOTTOM) boxTop = client.bottom - kMarkBoxSize;
   PaintMarkBox(button, dc, state, RECT{0, boxTop, kMarkBoxSize, boxTop + kMarkBoxSize});
 
-  const std::string text = TextOf(button);
+  const std::string text = WindowText(button);
   if (text.empty()) return;
   const RECT area{kMarkBoxSize + kMarkBoxTextGap, 0, client.right, client.bottom};
   const RECT place = PlaceText(dc, text, style, area);
@@ -191,7 +185,7 @@ void PaintGroupBox(HWND button, HDC dc, const RECT& client) {
   RECT frame{client.left, client.top + metrics.tmHeight / 2 - 1, client.right, client.bottom};
   DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
 
-  const std::string text = TextOf(button);
+  const std::string text = WindowText(button);
   if (text.empty()) return;
   SIZE size{};
   GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);

@@ -104,9 +104,8 @@ void PaintText(HWND text) {
     FillRect(dc, &client, reinterpret_cast<HBRUSH>(brush));
     HGDIOBJ old =
         SelectObject(dc, reinterpret_cast<HGDIOBJ>(GetWindowLongPtrA(text, GWLP_USERDATA)));
-    std::string s(static_cast<size_t>(GetWindowTextLengthA(text)) + 1, '\0');
-    s.resize(static_cast<size_t>(GetWindowTextA(text, s.data(), static_cast<int>(s.size()))));
-    DrawTextA(dc, s.c_str(), -1, &client, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
+    DrawTextA(dc, WindowText(text).c_str(), -1, &client,
+              DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
     SelectObject(dc, old);
   }
   EndPaint(text, &ps);
