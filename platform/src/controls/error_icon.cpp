@@ -7,7 +7,6 @@
 namespace lw {
 namespace {
 
-constexpr int kIconSize = 32;
 // In half pixels from the icon's centre, so that pixel centres are whole.
 constexpr int kDiscRadius = 30;
 constexpr int kRimWidth = 3;
@@ -22,9 +21,9 @@ bool OnCross(int dx, int dy) {
 }  // namespace
 
 void DrawErrorIcon(HDC dc, int left, int top) {
-  for (int y = 0; y < kIconSize; ++y) {
-    for (int x = 0; x < kIconSize; ++x) {
-      const int dx = 2 * x + 1 - kIconSize, dy = 2 * y + 1 - kIconSize;
+  for (int y = 0; y < kErrorIconSize; ++y) {
+    for (int x = 0; x < kErrorIconSize; ++x) {
+      const int dx = 2 * x + 1 - kErrorIconSize, dy = 2 * y + 1 - kErrorIconSize;
       const int distance2 = dx * dx + dy * dy;
       if (distance2 > kDiscRadius * kDiscRadius) continue;
       const int inner = kDiscRadius - kRimWidth;

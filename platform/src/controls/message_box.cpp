@@ -106,5 +106,5 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   if (IsWindow(box)) DestroyWindow(box);
   if (previousActive && IsWindow(previousActive)) SetActiveWindow(previousActive);
   if (quit) PostQuitMessage(*quit);
-  return state.result;
+  return IDOK;  // an MB_OK box has no other answer
 }

@@ -9,10 +9,9 @@ namespace lw {
 // Shared between MessageBoxA and the box's window procedure, which ends the
 // box by setting `done`.
 struct MessageBoxState {
-  int result = IDOK;  // an MB_OK box has no other answer
   bool done = false;
   bool errorIcon = false;
-  RECT iconRect{};  // client coordinates
+  POINT iconAt{};  // the icon's top-left corner in client coordinates
   HWND okButton = nullptr;
 };
 
@@ -21,7 +20,8 @@ struct MessageBoxState {
 HWND CreateMessageBoxWindow(HWND owner, const char* text, const char* caption, UINT type,
                             MessageBoxState* state);
 
-// The classic error sign, 32 x 32: a red disc with a white cross.
+// The classic error sign: a red disc with a white cross.
+constexpr int kErrorIconSize = 32;
 void DrawErrorIcon(HDC dc, int left, int top);
 
 }  // namespace lw

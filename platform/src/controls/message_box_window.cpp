@@ -33,12 +33,12 @@ constexpr int kSideMargin = 12;
 constexpr int kTopMargin = 8;
 constexpr int kGap = 8;
 constexpr int kBottomMargin = 8;
-constexpr int kIconSize = 32;
 constexpr int kButtonWidth = 56;
 constexpr int kButtonHeight = 28;
 constexpr int kMinClientWidth = 104;
 constexpr DWORD kDialogStyleBits = 0x1C4;  // as the platform reports its boxes
 constexpr DWORD kSsNoPrefix = 0x80;
+constexpr UINT kTextFormat = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS;
 
 MessageBoxState* StateOf(HWND box) {
   return reinterpret_cast<MessageBoxState*>(GetWindowLongPtrA(box, GWLP_USERDATA));
@@ -52,7 +52,7 @@ void OnPaint(HWND box) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(box, &ps);
   const MessageBoxState* state = StateOf(box);
-  if (dc && state && state->errorIcon) DrawErrorIcon(dc, state->iconRect.left, state->iconRect.top);
+  if (dc && state && state->errorIcon) DrawErrorIcon(dc, state->iconAt.x, state->iconAt.y);
   EndPaint(box, &ps);
 }
 
@@ -104,8 +104,7 @@ void PaintText(HWND text) {
     FillRect(dc, &client, reinterpret_cast<HBRUSH>(brush));
     HGDIOBJ old =
         SelectObject(dc, reinterpret_cast<HGDIOBJ>(GetWindowLongPtrA(text, GWLP_USERDATA)));
-    DrawTextA(dc, WindowText(text).c_str(), -1, &client,
-              DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
+    DrawTextA(dc, WindowText(text).c_str(), -1, &client, kTextFormat);
     SelectObject(dc, old);
   }
   EndPaint(text, &ps);
@@ -141,7 +140,7 @@ SIZE MeasureText(HWND textWindow, const char* text) {
   HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
   // The box never grows wider than three quarters of the screen.
   RECT r{0, 0, GetSystemMetrics(SM_CXSCREEN) * 3 / 4, 0};
-  DrawTextA(dc, text, -1, &r, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS | DT_CALCRECT);
+  DrawTextA(dc, text, -1, &r, kTextFormat | DT_CALCRECT);
   SelectObject(dc, old);
   ReleaseDC(textWindow, dc);
   return SIZE{r.right, r.bottom};
@@ -150,8 +149,8 @@ SIZE MeasureText(HWND textWindow, const char* text) {
 // Places the text, the icon and OK, then sizes the window around them and
 // centres it on the screen.
 void LayOut(HWND box, HWND textWindow, const SIZE& text, MessageBoxState* state) {
-  const int textLeft = kSideMargin + (state->errorIcon ? kIconSize + kSideMargin : 0);
-  const int contentHeight = std::max<int>(text.cy, state->errorIcon ? kIconSize : 0);
+  const int textLeft = kSideMargin + (state->errorIcon ? kErrorIconSize + kSideMargin : 0);
+  const int contentHeight = std::max<int>(text.cy, state->errorIcon ? kErrorIconSize : 0);
   const int clientWidth = std::max<int>(textLeft + text.cx + kSideMargin, kMinClientWidth);
   const int buttonTop = kTopMargin + contentHeight + kGap;
   const int clientHeight = buttonTop + kButtonHeight + kBottomMargin;
@@ -164,8 +163,7 @@ void LayOut(HWND box, HWND textWindow, const SIZE& text, MessageBoxState* state)
   MoveWindow(box, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
              (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, FALSE);
 
-  const int iconTop = kTopMargin + (contentHeight - kIconSize) / 2;
-  state->iconRect = RECT{kSideMargin, iconTop, kSideMargin + kIconSize, iconTop + kIconSize};
+  state->iconAt = POINT{kSideMargin, kTopMargin + (contentHeight - kErrorIconSize) / 2};
   MoveWindow(textWindow, textLeft, kTopMargin + (contentHeight - text.cy) / 2,
              clientWidth - textLeft - kSideMargin, text.cy, FALSE);
   MoveWindow(state->okButton, (width - kButtonWidth) / 2, buttonTop, kButtonWidth, kButtonHeight,
