@@ -57,16 +57,15 @@ constexpr const char* kCheckMarkRows[] = {
 constexpr int kCheckMarkInset = 3;  // from the mark box's corner
 
 // Asks the parent for the background brush and the text colours, as the
-// platform does before painting; falls back to the system's colours.
+// platform does before painting; a parent that gives no brush gets the
+// default window procedure's answer.
 HBRUSH AskForColors(HWND button, HDC dc, UINT msg) {
+  const WPARAM wp = reinterpret_cast<WPARAM>(dc);
+  const LPARAM lp = reinterpret_cast<LPARAM>(button);
   HWND parent = GetParent(button);
-  LRESULT brush = parent ? SendMessageA(parent, msg, reinterpret_cast<WPARAM>(dc),
-                                        reinterpret_cast<LPARAM>(button))
-                         : 0;
-  if (brush) return reinterpret_cast<HBRUSH>(brush);
-  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-  return GetSysColorBrush(COLOR_BTNFACE);
+  LRESULT brush = parent ? SendMessageA(parent, msg, wp, lp) : 0;
+  if (!brush) brush = DefWindowProcA(button, msg, wp, lp);
+  return reinterpret_cast<HBRUSH>(brush);
 }
 
 UINT TextFormat(DWORD style) {
