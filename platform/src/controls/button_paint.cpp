@@ -115,8 +115,8 @@ void DrawCaption(HWND button, HDC dc, const std::string& text, const RECT& rect,
   SetBkMode(dc, mode);
 }
 
-void PaintPushButton(HWND button, HDC dc, const ButtonState& state, const RECT& client) {
-  const DWORD style = static_cast<DWORD>(GetWindowLongA(button, GWL_STYLE));
+void PaintPushButton(HWND button, HDC dc, DWORD style, const ButtonState& state,
+                     const RECT& client) {
   AskForColors(button, dc, WM_CTLCOLORBTN);
   RECT r = client;
   if (IsDefaultPushButton(style)) {
@@ -156,8 +156,7 @@ void PaintMarkBox(HWND button, HDC dc, const ButtonState& state, const RECT& box
                  GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_BTNSHADOW));
 }
 
-void PaintCheckBox(HWND button, HDC dc, const ButtonState& state, const RECT& client) {
-  const DWORD style = static_cast<DWORD>(GetWindowLongA(button, GWL_STYLE));
+void PaintCheckBox(HWND button, HDC dc, DWORD style, const ButtonState& state, const RECT& client) {
   FillRect(dc, &client, AskForColors(button, dc, WM_CTLCOLORSTATIC));
 
   int boxTop = (client.bottom - kMarkBoxSize) / 2;
@@ -176,8 +175,7 @@ void PaintCheckBox(HWND button, HDC dc, const ButtonState& state, const RECT& cl
   DrawFocusRect(dc, &focus);
 }
 
-void PaintGroupBox(HWND button, HDC dc, const RECT& client) {
-  const DWORD style = static_cast<DWORD>(GetWindowLongA(button, GWL_STYLE));
+void PaintGroupBox(HWND button, HDC dc, DWORD style, const RECT& client) {
   HBRUSH brush = AskForColors(button, dc, WM_CTLCOLORSTATIC);
   TEXTMETRICA metrics{};
   GetTextMetricsA(dc, &metrics);
@@ -205,15 +203,16 @@ void PaintButton(HWND button, HDC dc, const ButtonState& state) {
   RECT client;
   GetClientRect(button, &client);
   HGDIOBJ oldFont = SelectObject(dc, state.font ? state.font : GetStockObject(SYSTEM_FONT));
-  switch (KindOf(static_cast<DWORD>(GetWindowLongA(button, GWL_STYLE)))) {
+  const DWORD style = static_cast<DWORD>(GetWindowLongA(button, GWL_STYLE));
+  switch (KindOf(style)) {
     case ButtonKind::Push:
-      PaintPushButton(button, dc, state, client);
+      PaintPushButton(button, dc, style, state, client);
       break;
     case ButtonKind::Check:
-      PaintCheckBox(button, dc, state, client);
+      PaintCheckBox(button, dc, style, state, client);
       break;
     case ButtonKind::Group:
-      PaintGroupBox(button, dc, client);
+      PaintGroupBox(button, dc, style, client);
       break;
   }
   SelectObject(dc, oldFont);
