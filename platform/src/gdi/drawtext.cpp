@@ -77,9 +77,10 @@ class Layout {
  public:
   Layout(const Font& font, UINT format) : font_(font), format_(format) {}
 
-  int Width(const LayoutLine& line, size_t begin, size_t end) const {
-    return MeasureRun(font_, Chars(line, begin, end), (format_ & DT_EXPANDTABS) != 0).Width();
+  TextRun Run(const LayoutLine& line, size_t begin, size_t end) const {
+    return MeasureRun(font_, Chars(line, begin, end), (format_ & DT_EXPANDTABS) != 0);
   }
+  int Width(const LayoutLine& line) const { return Run(line, 0, line.size()).Width(); }
 
   // Greedy wrapping: each line takes as many words as fit; a word wider
   // than the line stays whole on a line of its own. The spaces after the
@@ -93,7 +94,7 @@ class Layout {
         if (b < line.size() && !CanBreakBefore(line, b)) continue;
         size_t trimmed = b;
         while (trimmed > start && line[trimmed - 1].c.code == U' ') --trimmed;
-        const bool fits = Width(line, start, trimmed) <= maxWidth;
+        const bool fits = Run(line, start, trimmed).Width() <= maxWidth;
         if (!fits && found) break;
         end = b;
         found = true;
@@ -109,9 +110,9 @@ class Layout {
   UINT format_;
 };
 
+// Draws a line measured as `run`, then the underlines its prefixes asked for.
 void DrawLine(DeviceContext& dc, const Font& font, int x, int y, const LayoutLine& line,
-              bool expandTabs) {
-  const TextRun run = MeasureRun(font, Chars(line, 0, line.size()), expandTabs);
+              const TextRun& run) {
   DrawRun(dc, font, x, y, run);
   const int underlineY = y + MetricsOf(font).ascent + 1;
   const uint32_t ink = PixelFromColor(dc.textColor);
@@ -168,13 +169,13 @@ void DrawLines(DeviceContext& dc, const Font& font, const Layout& layout,
   const int lineHeight = MetricsOf(font).height;
   int y = top;
   for (const auto& line : lines) {
-    const int width = layout.Width(line, 0, line.size());
+    const TextRun run = layout.Run(line, 0, line.size());
     int x = rect.left;
     if (format & DT_CENTER)
-      x += (rect.right - rect.left - width) / 2;
+      x += (rect.right - rect.left - run.Width()) / 2;
     else if (format & DT_RIGHT)
-      x = rect.right - width;
-    DrawLine(dc, font, x, y, line, (format & DT_EXPANDTABS) != 0);
+      x = rect.right - run.Width();
+    DrawLine(dc, font, x, y, line, run);
     y += lineHeight;
   }
   dc.clip = savedClip;
@@ -204,7 +205,7 @@ int DrawTextA(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format) {
   const int height = offset + lineHeight * static_cast<int>(lines.size());
   if (format & DT_CALCRECT) {
     int widest = 0;
-    for (const auto& line : lines) widest = std::max(widest, layout.Width(line, 0, line.size()));
+    for (const auto& line : lines) widest = std::max(widest, layout.Width(line));
     rect->right = rect->left + widest;
     rect->bottom = rect->top + height;
     return height;
