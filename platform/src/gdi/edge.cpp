@@ -72,7 +72,7 @@ BOOL DrawFocusRect(HDC hdc, const RECT* rect) {
   const RECT& r = *rect;
   auto invert = [&](int x, int y) {
     if (((r.right - 1 - x) + (y - r.top)) % 2 != 0) return;
-    lw::ForEachPixel(dc, RECT{x, y, x + 1, y + 1}, [](uint32_t& p) { p = ~p & 0xFFFFFF; });
+    if (uint32_t* p = lw::DevicePixel(dc, x, y)) *p = lw::Inverted(*p);
   };
   for (int x = r.left; x < r.right; ++x) {
     invert(x, r.top);

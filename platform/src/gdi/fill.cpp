@@ -4,12 +4,6 @@
 
 #include "gdi/raster.h"
 
-namespace {
-
-uint32_t Invert(uint32_t pixel) { return ~pixel & 0xFFFFFF; }
-
-}  // namespace
-
 int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
   if (!hdc || !rect) return FALSE;
   COLORREF color;
@@ -50,7 +44,7 @@ BOOL PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
       if (solid) lw::ForEachPixel(dc, r, [pattern](uint32_t& p) { p ^= pattern; });
       return TRUE;
     case DSTINVERT:
-      lw::ForEachPixel(dc, r, [](uint32_t& p) { p = Invert(p); });
+      lw::ForEachPixel(dc, r, [](uint32_t& p) { p = lw::Inverted(p); });
       return TRUE;
     case BLACKNESS:
       lw::FillDeviceRect(dc, r, 0x000000);
@@ -70,15 +64,8 @@ COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
 }
 
 COLORREF GetPixel(HDC hdc, int x, int y) {
-  if (!hdc) return CLR_INVALID;
-  const lw::DeviceContext& dc = *lw::ToDC(hdc);
-  const int dx = x + dc.origin.x;
-  const int dy = y + dc.origin.y;
-  if (!dc.surface || dx < 0 || dy < 0 || dx >= dc.surface->width || dy >= dc.surface->height ||
-      !dc.clip.Contains(dx, dy)) {
-    return CLR_INVALID;
-  }
-  return lw::ColorFromPixel(dc.surface->Row(dy)[dx]);
+  const uint32_t* pixel = hdc ? lw::DevicePixel(*lw::ToDC(hdc), x, y) : nullptr;
+  return pixel ? lw::ColorFromPixel(*pixel) : CLR_INVALID;
 }
 
 BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT previous) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "gdi/raster.h"
+
 namespace lw {
 
 void Surface::Resize(int w, int h, uint32_t fill) {
@@ -133,24 +135,19 @@ void Region::Offset(int dx, int dy) {
 }
 
 void FillDeviceRect(DeviceContext& dc, const RECT& logical, uint32_t pixel) {
-  if (!dc.surface) return;
-  RECT device{logical.left + dc.origin.x, logical.top + dc.origin.y, logical.right + dc.origin.x,
-              logical.bottom + dc.origin.y};
-  const RECT bounds{0, 0, dc.surface->width, dc.surface->height};
-  for (const RECT& c : dc.clip.Rects()) {
-    RECT r = IntersectRects(IntersectRects(device, c), bounds);
-    for (int y = r.top; y < r.bottom; ++y) {
-      std::fill(dc.surface->Row(y) + r.left, dc.surface->Row(y) + r.right, pixel);
-    }
-  }
+  ForEachPixel(dc, logical, [pixel](uint32_t& p) { p = pixel; });
+}
+
+uint32_t* DevicePixel(DeviceContext& dc, int x, int y) {
+  if (!dc.surface) return nullptr;
+  const int dx = x + dc.origin.x;
+  const int dy = y + dc.origin.y;
+  if (dx < 0 || dy < 0 || dx >= dc.surface->width || dy >= dc.surface->height) return nullptr;
+  return dc.clip.Contains(dx, dy) ? dc.surface->Row(dy) + dx : nullptr;
 }
 
 void PutPixel(DeviceContext& dc, int x, int y, uint32_t pixel) {
-  if (!dc.surface) return;
-  const int dx = x + dc.origin.x;
-  const int dy = y + dc.origin.y;
-  if (dx < 0 || dy < 0 || dx >= dc.surface->width || dy >= dc.surface->height) return;
-  if (dc.clip.Contains(dx, dy)) dc.surface->Row(dy)[dx] = pixel;
+  if (uint32_t* p = DevicePixel(dc, x, y)) *p = pixel;
 }
 
 }  // namespace lw

@@ -133,6 +133,8 @@ inline HGDIOBJ ToHandle(GdiObject* o) { return reinterpret_cast<HGDIOBJ>(o); }
 
 // Fills a logical rectangle with a pixel colour, honouring origin and clip.
 void FillDeviceRect(DeviceContext& dc, const RECT& logical, uint32_t pixel);
+// The device pixel at a logical point, or null outside the surface or clip.
+uint32_t* DevicePixel(DeviceContext& dc, int x, int y);
 // Sets one logical pixel if it lies inside the clip.
 void PutPixel(DeviceContext& dc, int x, int y, uint32_t pixel);
 

@@ -27,6 +27,9 @@ void ForEachPixel(DeviceContext& dc, const RECT& logical, Op op) {
   }
 }
 
+// The colour that inverting a pixel gives.
+inline uint32_t Inverted(uint32_t pixel) { return ~pixel & 0xFFFFFF; }
+
 // The colour a brush paints with, or false for a hollow brush. Accepts the
 // platform's (HBRUSH)(COLOR_xxx + 1) form for system colours.
 bool BrushColor(HBRUSH brush, COLORREF* color);
