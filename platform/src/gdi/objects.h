@@ -75,7 +75,6 @@ struct Brush : GdiObject {
 struct Pen : GdiObject {
   Pen() : GdiObject(GdiKind::Pen) {}
   bool null = false;  // NULL_PEN
-  int width = 1;
   COLORREF color = 0;
 };
 

@@ -9,21 +9,21 @@ namespace {
 
 constexpr int kStockCount = DEFAULT_GUI_FONT + 1;
 
-std::unique_ptr<GdiObject> MakeBrush(COLORREF color, bool hollow) {
+std::unique_ptr<Brush> MakeBrush(COLORREF color, bool hollow) {
   auto brush = std::make_unique<Brush>();
   brush->color = color;
   brush->hollow = hollow;
   return brush;
 }
 
-std::unique_ptr<GdiObject> MakePen(COLORREF color, bool null) {
+std::unique_ptr<Pen> MakePen(COLORREF color, bool null) {
   auto pen = std::make_unique<Pen>();
   pen->color = color;
   pen->null = null;
   return pen;
 }
 
-std::unique_ptr<GdiObject> MakeFont(int pixelHeight, bool bold) {
+std::unique_ptr<Font> MakeFont(int pixelHeight, bool bold) {
   auto font = std::make_unique<Font>();
   font->pixelHeight = pixelHeight;
   font->bold = bold;
@@ -175,10 +175,9 @@ HBRUSH CreateSolidBrush(COLORREF color) {
   return ToHandle(lw::MakeBrush(color & 0xFFFFFF, false).release());
 }
 
-HPEN CreatePen(int style, int width, COLORREF color) {
-  auto pen = lw::MakePen(color & 0xFFFFFF, style != PS_SOLID);
-  static_cast<lw::Pen*>(pen.get())->width = width < 1 ? 1 : width;
-  return ToHandle(pen.release());
+// Lines are one pixel wide whatever width is asked for.
+HPEN CreatePen(int style, int, COLORREF color) {
+  return ToHandle(lw::MakePen(color & 0xFFFFFF, style != PS_SOLID).release());
 }
 
 BOOL DeleteObject(HGDIOBJ handle) {
