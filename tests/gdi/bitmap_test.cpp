@@ -37,14 +37,19 @@ std::vector<unsigned char> Bits(int bits) {
   return data;
 }
 
+// The 3 x 2 test DIB as a device bitmap; `height` is 2 or -2 (top-down).
+HBITMAP TestBitmap(int bits, int height) {
+  const BITMAPINFOHEADER header = Header(3, height, bits);
+  const std::vector<unsigned char> data = Bits(bits);
+  return CreateDIBitmap(nullptr, &header, CBM_INIT, data.data(),
+                        reinterpret_cast<const BITMAPINFO*>(&header), DIB_RGB_COLORS);
+}
+
 TEST(CreateDIBitmap, ReadsBottomUpAndTopDownRows) {
   for (int bits : {24, 32}) {
     for (int height : {2, -2}) {
       SCOPED_TRACE(std::to_string(bits) + " bits, height " + std::to_string(height));
-      const BITMAPINFOHEADER header = Header(3, height, bits);
-      const std::vector<unsigned char> data = Bits(bits);
-      HBITMAP bitmap = CreateDIBitmap(nullptr, &header, CBM_INIT, data.data(),
-                                      reinterpret_cast<const BITMAPINFO*>(&header), DIB_RGB_COLORS);
+      HBITMAP bitmap = TestBitmap(bits, height);
       ASSERT_NE(bitmap, nullptr);
       HDC dc = CreateCompatibleDC(nullptr);
       HGDIOBJ old = SelectObject(dc, bitmap);
@@ -73,10 +78,7 @@ TEST(MemoryDC, HasNoPixelsUntilABitmapIsSelected) {
 
 // The banner is copied 1:1; a scaled copy picks the nearest source pixel.
 TEST(StretchBlt, CopiesOneToOneAndScalesByNearestPixel) {
-  const BITMAPINFOHEADER header = Header(3, -2, 24);
-  const std::vector<unsigned char> data = Bits(24);
-  HBITMAP bitmap = CreateDIBitmap(nullptr, &header, CBM_INIT, data.data(),
-                                  reinterpret_cast<const BITMAPINFO*>(&header), DIB_RGB_COLORS);
+  HBITMAP bitmap = TestBitmap(24, -2);
   HDC source = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(source, bitmap);
 

@@ -25,6 +25,14 @@ class Canvas {
   Canvas& operator=(const Canvas&) = delete;
 
   HDC dc() const { return dc_; }
+
+  // Paints the whole bitmap in one colour.
+  void Fill(COLORREF color) {
+    HBRUSH brush = CreateSolidBrush(color);
+    const RECT all{0, 0, width_, height_};
+    FillRect(dc_, &all, brush);
+    DeleteObject(brush);
+  }
   COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
 
   // One character per pixel of the rectangle: '#' for `ink`, '.' for

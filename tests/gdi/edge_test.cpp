@@ -119,10 +119,7 @@ TEST(DrawEdge, MatchesThePlatformPixelForPixel) {
   for (const EdgeCase& c : kEdgeCases) {
     SCOPED_TRACE(c.name);
     Canvas canvas(8, 8);
-    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-    RECT all{0, 0, 8, 8};
-    FillRect(canvas.dc(), &all, red);
-    DeleteObject(red);
+    canvas.Fill(RGB(255, 0, 0));
 
     RECT r{1, 1, 7, 7};
     ASSERT_TRUE(DrawEdge(canvas.dc(), &r, c.edge, c.flags));
@@ -191,11 +188,9 @@ TEST(DrawFocusRect, DotsAlternateFromTheTopRightCorner) {
 
 TEST(DrawFocusRect, InvertsColoursAndUndoesItselfWhenDrawnTwice) {
   Canvas canvas(5, 5);
-  HBRUSH brush = CreateSolidBrush(RGB(0x40, 0x80, 0xC0));
-  RECT all{0, 0, 5, 5};
-  FillRect(canvas.dc(), &all, brush);
-  DeleteObject(brush);
+  canvas.Fill(RGB(0x40, 0x80, 0xC0));
 
+  const RECT all{0, 0, 5, 5};
   DrawFocusRect(canvas.dc(), &all);
   EXPECT_EQ(canvas.At(4, 0), RGB(0xBF, 0x7F, 0x3F));
   EXPECT_EQ(canvas.At(3, 0), RGB(0x40, 0x80, 0xC0));
