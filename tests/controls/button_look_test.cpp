@@ -39,13 +39,21 @@ RECT InkBounds(const Shot& shot, HWND hwnd, const RECT& r, COLORREF ink) {
   return box;
 }
 
-SIZE GuiTextSize(HWND hwnd, const char* text) {
+// Calls measure(dc) with a window's DC holding the GUI font.
+template <typename Measure>
+void MeasureInGuiFont(HWND hwnd, Measure measure) {
   HDC dc = GetDC(hwnd);
   HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-  SIZE size{};
-  GetTextExtentPoint32A(dc, text, static_cast<int>(std::string(text).size()), &size);
+  measure(dc);
   SelectObject(dc, old);
   ReleaseDC(hwnd, dc);
+}
+
+SIZE GuiTextSize(HWND hwnd, const char* text) {
+  SIZE size{};
+  MeasureInGuiFont(hwnd, [&](HDC dc) {
+    GetTextExtentPoint32A(dc, text, static_cast<int>(std::string(text).size()), &size);
+  });
   return size;
 }
 
@@ -189,12 +197,8 @@ TEST(ButtonLook, DefaultPushButtonHasAFrameOutline) {
 TEST(ButtonLook, GroupBoxEtchedFrameWithTheCaptionInItsTopLine) {
   Session s;
   HWND group = StartOne(s, kGroupText, kGroupStyle, 256, 192);
-  HDC dc = GetDC(group);
-  HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
   TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(group, dc);
+  MeasureInGuiFont(group, [&](HDC dc) { GetTextMetricsA(dc, &metrics); });
   const int top = metrics.tmHeight / 2 - 1;
   const SIZE text = GuiTextSize(group, kGroupText);
 
