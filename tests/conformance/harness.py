@@ -104,7 +104,7 @@ class Session:
     """One screen and one locale in the suite's prefix; starts programs and drives them."""
 
     def __init__(self, prefix, screen, locale, reader, workdir):
-        self.prefix, self.screen, self.locale = prefix, screen, locale
+        self.screen = screen
         self.env = prefix.environment(screen, locale)
         self.reader, self.workdir = reader, workdir
 
