@@ -36,9 +36,7 @@ void BringToTop(Window* top) {
   Unlink(top);
   LinkOnTop(top);
   // Owned windows stay above their owner, in their own order.
-  std::vector<Window*> owned;
-  for (Window* w : TopLevelWindows())
-    if (w->owner == top) owned.push_back(w);
+  const std::vector<Window*> owned = OwnedWindows(top);
   for (auto it = owned.rbegin(); it != owned.rend(); ++it) BringToTop(*it);
 }
 

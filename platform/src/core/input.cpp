@@ -48,8 +48,8 @@ Hit HitTestIn(Window* w, POINT screen) {
 }
 
 Window* EnabledPopupOf(Window* top) {
-  for (Window* w : TopLevelWindows())
-    if (w->owner == top && w->Visible() && w->Enabled()) return w;
+  for (Window* w : OwnedWindows(top))
+    if (w->Visible() && w->Enabled()) return w;
   return nullptr;
 }
 

@@ -72,7 +72,8 @@ bool IsTopLevel(const Window* w);
 bool IsDescendant(const Window* ancestor, const Window* w);
 // Visible itself and all its ancestors (the desktop counts as visible).
 bool IsReallyVisible(const Window* w);
-std::vector<Window*> TopLevelWindows();  // topmost first
+std::vector<Window*> TopLevelWindows();                  // topmost first
+std::vector<Window*> OwnedWindows(const Window* owner);  // topmost first
 // Takes a window out of its parent's children, leaving its own parent set.
 void Unlink(Window* w);
 // Puts a window first, topmost, among its parent's children.

@@ -29,6 +29,13 @@ bool IsReallyVisible(const Window* w) {
 
 std::vector<Window*> TopLevelWindows() { return Desktop()->children; }
 
+std::vector<Window*> OwnedWindows(const Window* owner) {
+  std::vector<Window*> owned;
+  for (Window* w : TopLevelWindows())
+    if (w->owner == owner) owned.push_back(w);
+  return owned;
+}
+
 void Unlink(Window* w) {
   auto& siblings = w->parent->children;
   siblings.erase(std::remove(siblings.begin(), siblings.end(), w), siblings.end());

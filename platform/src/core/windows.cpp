@@ -245,10 +245,7 @@ BOOL DestroyWindow(HWND hwnd) {
   if (!w || w == lw::Desktop() || w->destroying) return FALSE;
   w->destroying = true;
   // Owned windows go first, as they cannot outlive their owner.
-  std::vector<HWND> owned;
-  for (Window* top : lw::TopLevelWindows())
-    if (top->owner == w) owned.push_back(top->handle);
-  for (HWND h : owned) DestroyWindow(h);
+  for (HWND h : lw::HandlesOf(lw::OwnedWindows(w))) DestroyWindow(h);
   if (!(w = FromHandle(hwnd))) return TRUE;
   lw::SendParentNotify(w, WM_DESTROY);
   if (w->IsChild()) lw::ForgetWindow(w);
