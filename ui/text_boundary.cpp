@@ -7,8 +7,6 @@
 namespace ui {
 namespace {
 
-constexpr UINT kGbkCodePage = 936;
-
 // The wide forms where the texts must be converted and the platform has
 // them; nullptr where they go to the ANSI functions as they are. Chosen
 // once: the code page does not change while the program runs.

@@ -7,6 +7,9 @@
 
 namespace ui {
 
+// The code page of every text the program holds.
+constexpr UINT kGbkCodePage = 936;
+
 struct TextFunctions {
   ATOM (*register_class)(const WNDCLASSA& window_class);
   HWND(*create_window)

@@ -9,8 +9,6 @@
 namespace ui {
 namespace {
 
-constexpr UINT kGbkCodePage = 936;
-
 std::wstring FromGbk(const char* text) {
   if (text == nullptr) return std::wstring();
   const int length = MultiByteToWideChar(kGbkCodePage, 0, text, -1, nullptr, 0);
