@@ -40,6 +40,11 @@ bool MarksAccessKey(const char* text, char key) {
   return false;
 }
 
+// A unit that Enter may click: an enabled push button of the default style.
+bool IsEnabledDefaultButton(const Unit* unit) {
+  return unit != nullptr && unit->IsDefaultButton() && IsWindowEnabled(unit->handle());
+}
+
 }  // namespace
 
 // ---- Focus when the window gets it ----
@@ -124,7 +129,7 @@ void MainWindow::MoveFocus(int step) {
 // goes on unchanged to the focused unit.
 bool MainWindow::PressEnter() {
   const Unit* focused = UnitFromHandle(GetFocus());
-  if (focused != nullptr && focused->IsDefaultButton() && IsWindowEnabled(focused->handle())) {
+  if (IsEnabledDefaultButton(focused)) {
     Click(*focused);
     return true;
   }
@@ -133,7 +138,7 @@ bool MainWindow::PressEnter() {
     return true;
   }
   for (const auto& unit : units_) {
-    if (unit && unit->IsDefaultButton() && IsWindowEnabled(unit->handle())) {
+    if (IsEnabledDefaultButton(unit.get())) {
       Click(*unit);
       return true;
     }
