@@ -66,9 +66,7 @@ std::vector<HWND> AppTest::OpenBoxes() const {
   if (any == nullptr) return boxes;
   for (HWND window = GetWindow(any, GW_HWNDFIRST); window != nullptr;
        window = GetWindow(window, GW_HWNDNEXT)) {
-    char class_name[16] = {};
-    GetClassNameA(window, class_name, sizeof class_name);
-    if (std::string(class_name) == kBoxClass && IsWindowVisible(window)) boxes.push_back(window);
+    if (ClassName(window) == kBoxClass && IsWindowVisible(window)) boxes.push_back(window);
   }
   return boxes;
 }
@@ -77,6 +75,12 @@ std::string AppTest::WindowText(HWND window) {
   std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
   text.resize(static_cast<size_t>(GetWindowTextA(window, &text[0], static_cast<int>(text.size()))));
   return text;
+}
+
+std::string AppTest::ClassName(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
 }
 
 std::string AppTest::BoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }

@@ -56,6 +56,7 @@ class AppTest : public ::testing::Test {
   std::vector<HWND> OpenBoxes() const;
   static std::string BoxText(HWND box);
   static std::string WindowText(HWND window);
+  static std::string ClassName(HWND window);
 
  private:
   std::optional<lw::testing::Session> session_;

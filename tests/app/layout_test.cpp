@@ -48,12 +48,6 @@ const ControlCase kControls[] = {
     {kLabel1, false, kChild, {16, 32, 240, 176}, kAboutText},  // inside 分组框1
 };
 
-std::string ClassOf(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
 class LayoutTest : public AppTest {
  protected:
   void SetUp() override { Start(); }
@@ -67,13 +61,13 @@ class LayoutTest : public AppTest {
 };
 
 TEST_F(LayoutTest, EachControlIsMadeAsDefined) {
-  const std::string own_class = ClassOf(Control(kPictureBox1));
+  const std::string own_class = ClassName(Control(kPictureBox1));
   EXPECT_NE(own_class, kButtonClass);
   for (const ControlCase& expected : kControls) {
     SCOPED_TRACE(expected.id);
     const HWND control = Control(expected.id);
     ASSERT_NE(control, nullptr);
-    EXPECT_EQ(ClassOf(control), expected.system_button ? kButtonClass : own_class);
+    EXPECT_EQ(ClassName(control), expected.system_button ? kButtonClass : own_class);
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE)), expected.style);
     EXPECT_EQ(GetWindowLongPtrA(control, GWL_EXSTYLE), 0);
     EXPECT_EQ(WindowText(control), expected.text);
