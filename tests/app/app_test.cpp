@@ -33,9 +33,11 @@ POINT AppTest::ScreenPointOf(int client_x, int client_y) const {
   return point;
 }
 
-POINT AppTest::CentreOf(int id) const {
+POINT AppTest::CentreOf(int id) const { return CentreOfWindow(Control(id)); }
+
+POINT AppTest::CentreOfWindow(HWND window) {
   RECT rect{};
-  GetWindowRect(Control(id), &rect);
+  GetWindowRect(window, &rect);
   return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 

@@ -44,7 +44,9 @@ class AppTest : public ::testing::Test {
 
   // Screen coordinates of a point given in the main window's client area.
   POINT ScreenPointOf(int client_x, int client_y) const;
+  // Screen coordinates of the middle of a control, or of any window.
   POINT CentreOf(int id) const;
+  static POINT CentreOfWindow(HWND window);
   void ClickControl(int id);
   // A point on the close button of a window's caption, found by hit-testing
   // along the middle of the caption.

@@ -86,12 +86,12 @@ std::string BoxCloseName(const ::testing::TestParamInfo<BoxClose>& info) {
 class BoxClosingTest : public NotificationTest, public ::testing::WithParamInterface<BoxClose> {
  protected:
   void Close(HWND box, BoxClose way) {
-    RECT rect{};
     switch (way) {
-      case BoxClose::kOkButton:
-        GetWindowRect(GetDlgItem(box, IDOK), &rect);
-        session().Click((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+      case BoxClose::kOkButton: {
+        const POINT ok = CentreOfWindow(GetDlgItem(box, IDOK));
+        session().Click(ok.x, ok.y);
         break;
+      }
       case BoxClose::kEnter:
         session().Key(VK_RETURN);
         break;
