@@ -23,9 +23,9 @@ class ButtonControl : public Unit {
   bool RaiseClickOnClicked(UINT message, WPARAM wparam, LRESULT* result) const;
   // WM_ERASEBKGND; by default the class's own.
   virtual LRESULT OnEraseBackground(HDC dc);
-  LRESULT CallClassProcedure(UINT message, WPARAM wparam, LPARAM lparam) const;
 
  private:
+  LRESULT CallClassProcedure(UINT message, WPARAM wparam, LPARAM lparam) const;
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT OnFocusChange(UINT message, WPARAM wparam, LPARAM lparam, int event);
